@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds Varnook and starts it under Wine. With no display it starts a
+# virtual one, saves a screenshot of the window, closes the program and ends.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${VARNOOK_BUILD_DIR:-$root/build}"
+title="Pellonar Varnook"
+
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" "$build"
+
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+if [ -n "${DISPLAY:-}" ]; then
+  exec wine "$build/varnook.exe"
+fi
+
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+  display=$((display + 1))
+done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -e "/tmp/.X11-unix/X$display" ] && break
+  sleep 0.1
+done
+export DISPLAY=":$display"
+trap 'wineserver -k >/dev/null 2>&1 || true; kill "$xvfb_pid" 2>/dev/null || true' EXIT
+
+echo "No display: running on virtual display $DISPLAY"
+wine "$build/varnook.exe" >/dev/null 2>&1 </dev/null &
+program_pid=$!
+wine "$build/window-control.exe" wait "$title" 120 </dev/null
+sleep 2
+screenshot="$build/varnook-screenshot.png"
+import -display "$DISPLAY" -window root "$screenshot"
+echo "Screenshot of the window: $screenshot"
+wine "$build/window-control.exe" close "$title" 30 </dev/null
+wait "$program_pid"
+echo "Varnook closed cleanly"

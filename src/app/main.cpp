@@ -1,0 +1,28 @@
+#include "app/FormVarnook.h"
+
+#include "platform/Win32.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+{
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_PROGRESS_CLASS};
+    ::InitCommonControlsEx(&controls);
+    const HRESULT com = ::OleInitialize(nullptr);
+
+    int exitCode = 1;
+    {
+        FormVarnook form(instance);
+        if (form.Show(showCommand)) {
+            MSG message;
+            while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+                ::TranslateMessage(&message);
+                ::DispatchMessageW(&message);
+            }
+            exitCode = static_cast<int>(message.wParam);
+        }
+    }
+
+    if (SUCCEEDED(com)) {
+        ::OleUninitialize();
+    }
+    return exitCode;
+}

@@ -1,0 +1,162 @@
+#pragma once
+
+#include "platform/Win32.h"
+
+#include <utility>
+
+// Move-only owners for every kind of Win32 handle the program opens. Each
+// kind names its own invalid value, because the API is not consistent: file
+// and search handles fail with INVALID_HANDLE_VALUE, most others with null.
+template <typename Traits>
+class UniqueHandle {
+public:
+    using Handle = typename Traits::Handle;
+
+    UniqueHandle() noexcept = default;
+    explicit UniqueHandle(Handle handle) noexcept : handle_(handle) {}
+    ~UniqueHandle() { Reset(); }
+
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept
+    {
+        if (this != &other) {
+            Reset(other.Release());
+        }
+        return *this;
+    }
+
+    [[nodiscard]] Handle Get() const noexcept { return handle_; }
+    [[nodiscard]] bool IsValid() const noexcept { return handle_ != Traits::Invalid(); }
+    explicit operator bool() const noexcept { return IsValid(); }
+
+    Handle Release() noexcept { return std::exchange(handle_, Traits::Invalid()); }
+
+    void Reset(Handle handle = Traits::Invalid()) noexcept
+    {
+        const Handle old = std::exchange(handle_, handle);
+        if (old != Traits::Invalid()) {
+            Traits::Close(old);
+        }
+    }
+
+private:
+    Handle handle_ = Traits::Invalid();
+};
+
+struct FileHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) noexcept { ::CloseHandle(h); }
+};
+
+struct FindHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) noexcept { ::FindClose(h); }
+};
+
+struct ChangeNotificationTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) noexcept { ::FindCloseChangeNotification(h); }
+};
+
+// Kernel objects whose creation fails with null: mutexes, events, threads, mappings.
+struct KernelHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::CloseHandle(h); }
+};
+
+struct RegistryKeyTraits {
+    using Handle = HKEY;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::RegCloseKey(h); }
+};
+
+struct GdiObjectTraits {
+    using Handle = HGDIOBJ;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DeleteObject(h); }
+};
+
+struct MemoryDcTraits {
+    using Handle = HDC;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DeleteDC(h); }
+};
+
+struct CoTaskMemTraits {
+    using Handle = void*;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::CoTaskMemFree(h); }
+};
+
+struct WindowTraits {
+    using Handle = HWND;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DestroyWindow(h); }
+};
+
+struct MappedViewTraits {
+    using Handle = void*;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::UnmapViewOfFile(h); }
+};
+
+using FileHandle = UniqueHandle<FileHandleTraits>;
+using FindHandle = UniqueHandle<FindHandleTraits>;
+using ChangeNotificationHandle = UniqueHandle<ChangeNotificationTraits>;
+using KernelHandle = UniqueHandle<KernelHandleTraits>;
+using MutexHandle = KernelHandle;
+using RegistryKey = UniqueHandle<RegistryKeyTraits>;
+using GdiObject = UniqueHandle<GdiObjectTraits>;
+using MemoryDc = UniqueHandle<MemoryDcTraits>;
+using CoTaskMem = UniqueHandle<CoTaskMemTraits>;
+using Pidl = CoTaskMem;
+using WindowHandle = UniqueHandle<WindowTraits>;
+using MappedView = UniqueHandle<MappedViewTraits>;
+
+// A window's device context is released to its window, so it keeps both.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) noexcept : window_(window), dc_(::GetDC(window)) {}
+    ~WindowDc()
+    {
+        if (dc_ != nullptr) {
+            ::ReleaseDC(window_, dc_);
+        }
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    WindowDc(WindowDc&& other) noexcept
+        : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
+    WindowDc& operator=(WindowDc&&) = delete;
+
+    [[nodiscard]] HDC Get() const noexcept { return dc_; }
+    [[nodiscard]] bool IsValid() const noexcept { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// Puts back the object a device context had before a SelectObject.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(::SelectObject(dc, object)) {}
+    ~SelectedObject()
+    {
+        if (previous_ != nullptr && previous_ != HGDI_ERROR) {
+            ::SelectObject(dc_, previous_);
+        }
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
