@@ -29,13 +29,20 @@ done
 export DISPLAY=":$display"
 trap 'wineserver -k >/dev/null 2>&1 || true; kill "$xvfb_pid" 2>/dev/null || true' EXIT
 
+# A private prefix, so that Wine can draw the window frame itself (there is
+# no window manager) without changing the settings of the user's own prefix.
+export WINEPREFIX="$build/wineprefix-run"
+mkdir -p "$WINEPREFIX"
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+
 echo "No display: running on virtual display $DISPLAY"
 wine "$build/varnook.exe" >/dev/null 2>&1 </dev/null &
 program_pid=$!
 wine "$build/window-control.exe" wait "$title" 120 </dev/null
 sleep 2
 screenshot="$build/varnook-screenshot.png"
-import -display "$DISPLAY" -window root "$screenshot"
+window_id="$(xdotool search --name "^$title\$" | head -n 1)"
+import -display "$DISPLAY" -window "${window_id:-root}" "$screenshot"
 echo "Screenshot of the window: $screenshot"
 wine "$build/window-control.exe" close "$title" 30 </dev/null
 wait "$program_pid"
