@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+// A fresh folder under the user's temporary folder, removed with everything
+// in it (read-only items included) when the object goes away. Tests never
+// touch files outside such a folder.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    [[nodiscard]] const std::wstring& Path() const noexcept { return path_; }
+    // Path() + "\" + relative.
+    [[nodiscard]] std::wstring operator/(const std::wstring& relative) const;
+
+    // Create an item (and any missing parent folders) below the folder and
+    // return its full path.
+    std::wstring MakeFile(const std::wstring& relative, const std::string& content = {}) const;
+    std::wstring MakeFolder(const std::wstring& relative) const;
+
+    // Helpers for any path, long paths included.
+    static bool Exists(const std::wstring& path);
+    static std::string ReadAll(const std::wstring& path);
+    static void RemoveTree(const std::wstring& path);
+    // The path with the \\?\ prefix that lifts the 260-character limit.
+    static std::wstring LongForm(const std::wstring& path);
+
+private:
+    std::wstring path_;
+};
