@@ -1,0 +1,498 @@
+#include "services/FileSystem.h"
+
+#include "platform/Handles.h"
+#include "platform/PlatformText.h"
+#include "platform/Win32.h"
+
+#include <atomic>
+#include <optional>
+
+namespace {
+
+constexpr wchar_t Backslash = L'\\';
+
+bool EndsWithBackslash(const std::wstring& text)
+{
+    return !text.empty() && text.back() == Backslash;
+}
+
+// The root forms of the platform's path library: "\", "X:\", "\\server",
+// "\\server\" and "\\server\share".
+bool IsRoot(const std::wstring& path)
+{
+    if (path == L"\\") {
+        return true;
+    }
+    if (path.size() >= 2 && path[0] == Backslash && path[1] == Backslash) {
+        const auto inner = path.substr(2);
+        const size_t first = inner.find(Backslash);
+        return first == std::wstring::npos || inner.find(Backslash, first + 1) == std::wstring::npos;
+    }
+    return path.size() == 3 && path[1] == L':' && path[2] == Backslash;
+}
+
+// Where the last component starts: after the last "\", "/" or ":" that is
+// followed by more text not starting with a separator.
+size_t LastComponentStart(const std::wstring& path)
+{
+    size_t start = 0;
+    for (size_t i = 0; i + 1 < path.size(); ++i) {
+        const wchar_t c = path[i];
+        const wchar_t next = path[i + 1];
+        if ((c == Backslash || c == L'/' || c == L':') && next != Backslash && next != L'/') {
+            start = i + 1;
+        }
+    }
+    return start;
+}
+
+// Where the extension starts: the last "." not followed by a "\" or a space.
+std::optional<size_t> ExtensionStart(const std::wstring& path)
+{
+    std::optional<size_t> start;
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (path[i] == L'.') {
+            start = i;
+        } else if (path[i] == Backslash || path[i] == L' ') {
+            start.reset();
+        }
+    }
+    return start;
+}
+
+// Where the parent's text ends, or nullopt when the path has no component to
+// remove. A leading "\" or "\\" and a "X:\" stay with the parent.
+std::optional<size_t> FileSpecStart(const std::wstring& path)
+{
+    size_t position = 0;
+    size_t fileSpec = 0;
+    for (int leading = 0; leading < 2 && position < path.size() && path[position] == Backslash; ++leading) {
+        fileSpec = ++position;
+    }
+    while (position < path.size()) {
+        if (path[position] == Backslash) {
+            fileSpec = position;
+        } else if (path[position] == L':') {
+            fileSpec = ++position;
+            if (position < path.size() && path[position] == Backslash) {
+                ++fileSpec;
+            }
+            continue;
+        }
+        ++position;
+    }
+    if (fileSpec >= path.size()) {
+        return std::nullopt;
+    }
+    return fileSpec;
+}
+
+bool SameCharacterIgnoringCase(wchar_t a, wchar_t b)
+{
+    return ::CompareStringOrdinal(&a, 1, &b, 1, TRUE) == CSTR_EQUAL;
+}
+
+// Wildcard match over the whole text, letter case ignored; "*" is any run
+// of characters, "?" any one character.
+bool MatchesWildcard(const std::wstring& text, const std::wstring& pattern)
+{
+    size_t t = 0;
+    size_t p = 0;
+    std::optional<size_t> starAt;
+    size_t starText = 0;
+    while (t < text.size()) {
+        if (p < pattern.size() && (pattern[p] == L'?' || (pattern[p] != L'*' && SameCharacterIgnoringCase(pattern[p], text[t])))) {
+            ++t;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == L'*') {
+            starAt = p++;
+            starText = t;
+        } else if (starAt) {
+            p = *starAt + 1;
+            t = ++starText;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == L'*') {
+        ++p;
+    }
+    return p == pattern.size();
+}
+
+bool PathsEqualIgnoringCase(const std::wstring& a, const std::wstring& b)
+{
+    return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+        CSTR_EQUAL;
+}
+
+// Paths near or past 260 characters get the \\?\ form that lifts the limit;
+// shorter ones go to the platform as given, with all its usual rules.
+std::wstring PlatformPath(const std::wstring& path)
+{
+    constexpr size_t ShortPathLimit = MAX_PATH - 12;
+    if (path.size() < ShortPathLimit || path.rfind(L"\\\\?\\", 0) == 0) {
+        return path;
+    }
+    const std::wstring full = ReadPlatformText([&path](wchar_t* buffer, DWORD capacity) {
+        return ::GetFullPathNameW(path.c_str(), capacity, buffer, nullptr);
+    });
+    if (full.rfind(L"\\\\", 0) == 0) {
+        return L"\\\\?\\UNC\\" + full.substr(2);
+    }
+    return L"\\\\?\\" + full;
+}
+
+std::optional<WIN32_FILE_ATTRIBUTE_DATA> ReadAttributeData(const std::wstring& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(PlatformPath(path).c_str(), GetFileExInfoStandard, &data)) {
+        return std::nullopt;
+    }
+    return data;
+}
+
+bool IsDirectory(const WIN32_FILE_ATTRIBUTE_DATA& data)
+{
+    return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Converts with the time-zone rules in force on that date (not today's
+// offset), so a summer moment reads as the same summer moment in winter.
+std::optional<SYSTEMTIME> UtcToLocal(const FILETIME& utc)
+{
+    SYSTEMTIME universal{};
+    SYSTEMTIME local{};
+    if (!::FileTimeToSystemTime(&utc, &universal) || !::SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local)) {
+        return std::nullopt;
+    }
+    return local;
+}
+
+// A local moment in the hour skipped when clocks go forward does not exist;
+// the platform reads it as standard time, one hour later on the clock.
+std::optional<FILETIME> LocalToUtc(const SYSTEMTIME& local)
+{
+    SYSTEMTIME universal{};
+    FILETIME result{};
+    if (!::TzSpecificLocalTimeToSystemTime(nullptr, &local, &universal) || !::SystemTimeToFileTime(&universal, &result)) {
+        return std::nullopt;
+    }
+    return result;
+}
+
+Variant ModifiedText(const std::wstring& path, bool allowFile)
+{
+    const auto data = ReadAttributeData(path);
+    if (!data || (!allowFile && !IsDirectory(*data)) || (allowFile && IsDirectory(*data))) {
+        return Variant(std::wstring());
+    }
+    const auto local = UtcToLocal(data->ftLastWriteTime);
+    const auto moment = local ? OleDate::FromSystemTime(*local) : std::nullopt;
+    return Variant(moment ? moment->ToText() : std::wstring());
+}
+
+std::optional<FILETIME> FileTimeFromMoment(const Variant& datetime)
+{
+    const SYSTEMTIME local = datetime.ToDate().ToSystemTime();
+    if (local.wYear < 1601) {
+        return std::nullopt;
+    }
+    return LocalToUtc(local);
+}
+
+// Opens the item itself, never the target of a link.
+bool SetItemTimes(const std::wstring& path, const Variant& datetime, DWORD extraFlags)
+{
+    const auto moment = FileTimeFromMoment(datetime);
+    if (!moment) {
+        return false;
+    }
+    const FileHandle item(::CreateFileW(PlatformPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+        extraFlags | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!item) {
+        return false;
+    }
+    return ::SetFileTime(item.Get(), &*moment, &*moment, &*moment) != FALSE;
+}
+
+std::optional<std::wstring> NameOnDisk(const std::wstring& path)
+{
+    WIN32_FIND_DATAW entry{};
+    const FindHandle search(::FindFirstFileW(PlatformPath(path).c_str(), &entry));
+    if (!search) {
+        return std::nullopt;
+    }
+    return std::wstring(entry.cFileName);
+}
+
+std::wstring FolderPart(const std::wstring& path)
+{
+    const size_t separator = path.find_last_of(Backslash);
+    return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1);
+}
+
+std::wstring NamePart(const std::wstring& path)
+{
+    const size_t separator = path.find_last_of(Backslash);
+    return separator == std::wstring::npos ? path : path.substr(separator + 1);
+}
+
+std::wstring UnusedTemporaryName(const std::wstring& folder)
+{
+    static std::atomic<unsigned> counter{0};
+    for (;;) {
+        const std::wstring candidate = folder + L"~varnook-rename-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+            std::to_wstring(counter++);
+        if (::GetFileAttributesW(PlatformPath(candidate).c_str()) == INVALID_FILE_ATTRIBUTES) {
+            return candidate;
+        }
+    }
+}
+
+bool Move(const std::wstring& from, const std::wstring& to)
+{
+    return ::MoveFileW(PlatformPath(from).c_str(), PlatformPath(to).c_str()) != FALSE;
+}
+
+bool HasRequestedName(const std::wstring& path)
+{
+    return NameOnDisk(path) == NamePart(path);
+}
+
+// Some file systems (and Wine) report success for a rename that changes only
+// the letter case and leave the old name. Going through a temporary name
+// forces the change; if the second step fails the item gets its old name back.
+bool RenameThroughTemporaryName(const std::wstring& oldpath, const std::wstring& newpath)
+{
+    const std::wstring temporary = UnusedTemporaryName(FolderPart(newpath));
+    if (!Move(newpath, temporary)) {
+        return false;
+    }
+    if (Move(temporary, newpath)) {
+        return HasRequestedName(newpath);
+    }
+    Move(temporary, oldpath);
+    return false;
+}
+
+bool RenameItem(const std::wstring& oldpath, const std::wstring& newpath)
+{
+    if (!Move(oldpath, newpath)) {
+        return false;
+    }
+    if (HasRequestedName(newpath)) {
+        return true;
+    }
+    return PathsEqualIgnoringCase(oldpath, newpath) && RenameThroughTemporaryName(oldpath, newpath);
+}
+
+} // namespace
+
+std::wstring FileSystem::AddFolderBackslash(const std::wstring& folder) const
+{
+    return folder.empty() || EndsWithBackslash(folder) ? folder : folder + Backslash;
+}
+
+std::wstring FileSystem::RemoveFolderBackslash(const std::wstring& folder) const
+{
+    return EndsWithBackslash(folder) && !IsRoot(folder) ? folder.substr(0, folder.size() - 1) : folder;
+}
+
+std::wstring FileSystem::AddFileQuotes(const std::wstring& file) const
+{
+    return file.find(L' ') == std::wstring::npos ? file : L"\"" + file + L"\"";
+}
+
+std::wstring FileSystem::AddFolderQuotes(const std::wstring& folder) const
+{
+    return AddFileQuotes(folder);
+}
+
+std::wstring FileSystem::RemoveFileQuotes(const std::wstring& file) const
+{
+    const bool quoted = file.size() >= 2 && file.front() == L'"' && file.back() == L'"';
+    return quoted ? file.substr(1, file.size() - 2) : file;
+}
+
+std::wstring FileSystem::RemoveFolderQuotes(const std::wstring& folder) const
+{
+    return RemoveFileQuotes(folder);
+}
+
+std::wstring FileSystem::AddFileExtension(const std::wstring& file, const std::wstring& ext) const
+{
+    return ExtensionStart(file) ? file : file + ext;
+}
+
+std::wstring FileSystem::RemoveFileExtension(const std::wstring& file) const
+{
+    const auto start = ExtensionStart(file);
+    return start ? file.substr(0, *start) : file;
+}
+
+std::wstring FileSystem::ExtractFileExtension(const std::wstring& file) const
+{
+    const auto start = ExtensionStart(file);
+    return start ? file.substr(*start) : std::wstring();
+}
+
+bool FileSystem::IsFileExtension(const std::wstring& file, const std::wstring& ext) const
+{
+    return MatchesWildcard(file, L"*." + ext);
+}
+
+std::wstring FileSystem::ExtractFileTitle(const std::wstring& file) const
+{
+    return file.substr(LastComponentStart(file));
+}
+
+std::wstring FileSystem::ExtractFolderTitle(const std::wstring& folder) const
+{
+    return ExtractFileTitle(folder);
+}
+
+std::wstring FileSystem::ExtractFolder(const std::wstring& folder) const
+{
+    const auto start = FileSpecStart(folder);
+    return start ? folder.substr(0, *start) : folder;
+}
+
+std::wstring FileSystem::ExtractDrive(const std::wstring& file) const
+{
+    std::wstring path = file;
+    while (!IsRoot(path)) {
+        const auto start = FileSpecStart(path);
+        if (!start) {
+            return {};
+        }
+        path.resize(*start);
+    }
+    return path;
+}
+
+std::wstring FileSystem::ExpandFolder(const std::wstring& folder) const
+{
+    // The call counts the terminating NUL in its result, unlike most others.
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD needed = ::ExpandEnvironmentStringsW(folder.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (needed < 2) {
+            return {};
+        }
+        if (needed <= buffer.size()) {
+            buffer.resize(needed - 1);
+            return buffer;
+        }
+        buffer.assign(needed, L'\0');
+    }
+}
+
+bool FileSystem::IsFile(const std::wstring& file) const
+{
+    const auto data = ReadAttributeData(file);
+    return data && !IsDirectory(*data);
+}
+
+bool FileSystem::IsFolder(const std::wstring& folder) const
+{
+    const auto data = ReadAttributeData(folder);
+    return data && IsDirectory(*data);
+}
+
+std::int32_t FileSystem::GetFileAttributes(const std::wstring& file) const
+{
+    return static_cast<std::int32_t>(::GetFileAttributesW(PlatformPath(file).c_str()));
+}
+
+std::int32_t FileSystem::GetFolderAttributes(const std::wstring& folder) const
+{
+    return GetFileAttributes(folder);
+}
+
+void FileSystem::SetFileAttributes(const std::wstring& file, std::int32_t attr) const
+{
+    ::SetFileAttributesW(PlatformPath(file).c_str(), static_cast<DWORD>(attr));
+}
+
+void FileSystem::SetFolderAttributes(const std::wstring& folder, std::int32_t attr) const
+{
+    SetFileAttributes(folder, attr);
+}
+
+Variant FileSystem::GetFileDateTime(const std::wstring& file) const
+{
+    return ModifiedText(file, true);
+}
+
+Variant FileSystem::GetFolderDateTime(const std::wstring& folder) const
+{
+    return ModifiedText(folder, false);
+}
+
+bool FileSystem::SetFileDateTime(const std::wstring& file, const Variant& datetime) const
+{
+    return SetItemTimes(file, datetime, 0);
+}
+
+bool FileSystem::SetFolderDateTime(const std::wstring& folder, const Variant& datetime) const
+{
+    return SetItemTimes(folder, datetime, FILE_FLAG_BACKUP_SEMANTICS);
+}
+
+std::int64_t FileSystem::GetFileSize(const std::wstring& file) const
+{
+    const auto data = ReadAttributeData(file);
+    if (!data || IsDirectory(*data)) {
+        return -1;
+    }
+    return (static_cast<std::int64_t>(data->nFileSizeHigh) << 32) | data->nFileSizeLow;
+}
+
+bool FileSystem::RenameFile(const std::wstring& oldfile, const std::wstring& newfile) const
+{
+    return RenameItem(oldfile, newfile);
+}
+
+bool FileSystem::RenameFolder(const std::wstring& oldfolder, const std::wstring& newfolder) const
+{
+    return RenameItem(oldfolder, newfolder);
+}
+
+bool FileSystem::CopyFile(const std::wstring& sourcefile, const std::wstring& destinationfile) const
+{
+    return ::CopyFileW(PlatformPath(sourcefile).c_str(), PlatformPath(destinationfile).c_str(), FALSE) != FALSE;
+}
+
+bool FileSystem::CreateFolder(const std::wstring& folder) const
+{
+    return ::CreateDirectoryW(PlatformPath(folder).c_str(), nullptr) != FALSE;
+}
+
+bool FileSystem::RemoveFile(const std::wstring& file, bool IgnoreReadonly) const
+{
+    if (IgnoreReadonly) {
+        SetFileAttributes(file, FILE_ATTRIBUTE_NORMAL);
+    }
+    return ::DeleteFileW(PlatformPath(file).c_str()) != FALSE;
+}
+
+bool FileSystem::RemoveFolder(const std::wstring& folder, bool IgnoreReadonly) const
+{
+    if (IgnoreReadonly) {
+        SetFolderAttributes(folder, FILE_ATTRIBUTE_NORMAL);
+    }
+    return ::RemoveDirectoryW(PlatformPath(folder).c_str()) != FALSE;
+}
+
+bool FileSystem::ChangeFolder(const std::wstring& folder) const
+{
+    return ::SetCurrentDirectoryW(folder.c_str()) != FALSE;
+}
+
+std::wstring FileSystem::GetCurrentFolder() const
+{
+    return ReadPlatformText([](wchar_t* buffer, DWORD capacity) {
+        return ::GetCurrentDirectoryW(capacity, buffer);
+    });
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "runtime/Variant.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Stateless file system services: path rules, existence, attributes, file
+// times, renames and the other item operations, and folder enumeration.
+// Paths of any length work; failures are reported only through results.
+class FileSystem {
+public:
+    // Path and name rules; none of these touches the disk.
+    [[nodiscard]] std::wstring AddFolderBackslash(const std::wstring& folder) const;
+    [[nodiscard]] std::wstring RemoveFolderBackslash(const std::wstring& folder) const;
+    [[nodiscard]] std::wstring AddFileQuotes(const std::wstring& file) const;
+    [[nodiscard]] std::wstring AddFolderQuotes(const std::wstring& folder) const;
+    [[nodiscard]] std::wstring RemoveFileQuotes(const std::wstring& file) const;
+    [[nodiscard]] std::wstring RemoveFolderQuotes(const std::wstring& folder) const;
+    [[nodiscard]] std::wstring AddFileExtension(const std::wstring& file, const std::wstring& ext) const;
+    [[nodiscard]] std::wstring RemoveFileExtension(const std::wstring& file) const;
+    [[nodiscard]] std::wstring ExtractFileExtension(const std::wstring& file) const;
+    [[nodiscard]] bool IsFileExtension(const std::wstring& file, const std::wstring& ext) const;
+    [[nodiscard]] std::wstring ExtractFileTitle(const std::wstring& file) const;
+    [[nodiscard]] std::wstring ExtractFolderTitle(const std::wstring& folder) const;
+    [[nodiscard]] std::wstring ExtractFolder(const std::wstring& folder) const;
+    [[nodiscard]] std::wstring ExtractDrive(const std::wstring& file) const;
+    [[nodiscard]] std::wstring ExpandFolder(const std::wstring& folder) const;
+
+    // Existence.
+    [[nodiscard]] bool IsFile(const std::wstring& file) const;
+    [[nodiscard]] bool IsFolder(const std::wstring& folder) const;
+
+    // Attributes: -1 when the item does not exist or cannot be reached.
+    [[nodiscard]] std::int32_t GetFileAttributes(const std::wstring& file) const;
+    [[nodiscard]] std::int32_t GetFolderAttributes(const std::wstring& folder) const;
+    void SetFileAttributes(const std::wstring& file, std::int32_t attr) const;
+    void SetFolderAttributes(const std::wstring& folder, std::int32_t attr) const;
+
+    // The last-write moment as regional text ("7-12-2026 14:03:05"), empty
+    // when it cannot be read.
+    [[nodiscard]] Variant GetFileDateTime(const std::wstring& file) const;
+    [[nodiscard]] Variant GetFolderDateTime(const std::wstring& folder) const;
+    // Sets creation, last-access and last-write time to a local moment given
+    // as a date or as text that reads as one; raises TypeMismatchError when
+    // it is neither.
+    bool SetFileDateTime(const std::wstring& file, const Variant& datetime) const;
+    bool SetFolderDateTime(const std::wstring& folder, const Variant& datetime) const;
+
+    // The size in bytes, -1 when the file cannot be opened.
+    [[nodiscard]] std::int64_t GetFileSize(const std::wstring& file) const;
+
+    // True only when the item carries the requested name on disk afterwards.
+    bool RenameFile(const std::wstring& oldfile, const std::wstring& newfile) const;
+    bool RenameFolder(const std::wstring& oldfolder, const std::wstring& newfolder) const;
+    bool CopyFile(const std::wstring& sourcefile, const std::wstring& destinationfile) const;
+    bool CreateFolder(const std::wstring& folder) const;
+    bool RemoveFile(const std::wstring& file, bool IgnoreReadonly) const;
+    bool RemoveFolder(const std::wstring& folder, bool IgnoreReadonly) const;
+
+    // The process's current folder.
+    bool ChangeFolder(const std::wstring& folder) const;
+    [[nodiscard]] std::wstring GetCurrentFolder() const;
+};
