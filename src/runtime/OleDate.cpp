@@ -4,20 +4,17 @@
 
 namespace {
 
-std::wstring BstrToText(BSTR text)
+template <typename Format>
+std::wstring FormatWith(Format&& format)
 {
-    std::wstring result = text != nullptr ? std::wstring(text, ::SysStringLen(text)) : std::wstring();
-    ::SysFreeString(text);
-    return result;
-}
-
-std::wstring FormatDate(double value, ULONG flags)
-{
-    BSTR text = nullptr;
-    if (FAILED(::VarBstrFromDate(value, LOCALE_USER_DEFAULT, flags, &text))) {
+    const int length = format(nullptr, 0);
+    if (length <= 0) {
         throw TypeMismatchError();
     }
-    return BstrToText(text);
+    std::wstring text(static_cast<size_t>(length), L'\0');
+    format(text.data(), length);
+    text.resize(static_cast<size_t>(length) - 1);
+    return text;
 }
 
 } // namespace
@@ -76,12 +73,33 @@ OleDate OleDate::WithTimeOf(OleDate time) const
 
 std::wstring OleDate::DateText() const
 {
-    return FormatDate(value_, VAR_DATEVALUEONLY);
+    const SYSTEMTIME time = ToSystemTime();
+    if (time.wYear < 1601) {
+        // The locale functions stop at the file-time epoch; the variant
+        // conversion covers the rest of the range with the same format.
+        BSTR text = nullptr;
+        if (FAILED(::VarBstrFromDate(value_, LOCALE_USER_DEFAULT, VAR_DATEVALUEONLY, &text))) {
+            throw TypeMismatchError();
+        }
+        std::wstring result(text, ::SysStringLen(text));
+        ::SysFreeString(text);
+        return result;
+    }
+    return FormatWith([&time](wchar_t* buffer, int capacity) {
+        return ::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, buffer, capacity);
+    });
 }
 
 std::wstring OleDate::TimeText() const
 {
-    return FormatDate(value_, VAR_TIMEVALUEONLY);
+    SYSTEMTIME time = ToSystemTime();
+    // Only the clock matters here; a fixed date keeps early years valid.
+    time.wYear = 2000;
+    time.wMonth = 1;
+    time.wDay = 1;
+    return FormatWith([&time](wchar_t* buffer, int capacity) {
+        return ::GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &time, nullptr, buffer, capacity);
+    });
 }
 
 std::wstring OleDate::ToText() const
