@@ -73,11 +73,11 @@ std::optional<size_t> FileSpecStart(const std::wstring& path)
         if (path[position] == Backslash) {
             fileSpec = position;
         } else if (path[position] == L':') {
+            // The drive's own backslash belongs to the parent: C:\ stays whole.
             fileSpec = ++position;
             if (position < path.size() && path[position] == Backslash) {
                 ++fileSpec;
             }
-            continue;
         }
         ++position;
     }
@@ -169,14 +169,38 @@ std::optional<SYSTEMTIME> UtcToLocal(const FILETIME& utc)
     return local;
 }
 
-// A local moment in the hour skipped when clocks go forward does not exist;
-// the platform reads it as standard time, one hour later on the clock.
+bool SameClockTime(const SYSTEMTIME& a, const SYSTEMTIME& b)
+{
+    return a.wYear == b.wYear && a.wMonth == b.wMonth && a.wDay == b.wDay && a.wHour == b.wHour &&
+        a.wMinute == b.wMinute && a.wSecond == b.wSecond;
+}
+
+// A local moment in the hour skipped when clocks go forward does not exist.
+// It is read as standard time (the clock not yet moved on), so it lands one
+// hour later on the clock: 02:30 becomes 03:30 summer time, never 01:30.
+std::optional<FILETIME> StandardTimeToUtc(const SYSTEMTIME& local)
+{
+    TIME_ZONE_INFORMATION zone{};
+    FILETIME clock{};
+    if (!::GetTimeZoneInformationForYear(local.wYear, nullptr, &zone) || !::SystemTimeToFileTime(&local, &clock)) {
+        return std::nullopt;
+    }
+    constexpr std::int64_t TicksPerMinute = 600'000'000;
+    ULARGE_INTEGER ticks{{clock.dwLowDateTime, clock.dwHighDateTime}};
+    ticks.QuadPart += static_cast<std::uint64_t>(static_cast<std::int64_t>(zone.Bias + zone.StandardBias) * TicksPerMinute);
+    return FILETIME{ticks.LowPart, ticks.HighPart};
+}
+
 std::optional<FILETIME> LocalToUtc(const SYSTEMTIME& local)
 {
     SYSTEMTIME universal{};
     FILETIME result{};
     if (!::TzSpecificLocalTimeToSystemTime(nullptr, &local, &universal) || !::SystemTimeToFileTime(&universal, &result)) {
         return std::nullopt;
+    }
+    const auto back = UtcToLocal(result);
+    if (back && !SameClockTime(*back, local)) {
+        return StandardTimeToUtc(local);
     }
     return result;
 }
@@ -412,7 +436,16 @@ std::int32_t FileSystem::GetFolderAttributes(const std::wstring& folder) const
 
 void FileSystem::SetFileAttributes(const std::wstring& file, std::int32_t attr) const
 {
-    ::SetFileAttributesW(PlatformPath(file).c_str(), static_cast<DWORD>(attr));
+    const std::wstring path = PlatformPath(file);
+    const auto attributes = static_cast<DWORD>(attr);
+    // Some file systems (Wine's among them) store hidden and system apart
+    // from read-only and cannot change them once the item is read-only:
+    // the other bits go first, read-only last.
+    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        const DWORD others = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+        ::SetFileAttributesW(path.c_str(), others != 0 ? others : FILE_ATTRIBUTE_NORMAL);
+    }
+    ::SetFileAttributesW(path.c_str(), attributes);
 }
 
 void FileSystem::SetFolderAttributes(const std::wstring& folder, std::int32_t attr) const
