@@ -4,7 +4,9 @@
 #include "platform/PlatformText.h"
 #include "platform/Win32.h"
 
+#include <algorithm>
 #include <atomic>
+#include <iterator>
 #include <optional>
 
 namespace {
@@ -225,19 +227,70 @@ std::optional<FILETIME> FileTimeFromMoment(const Variant& datetime)
     return LocalToUtc(local);
 }
 
-// Opens the item itself, never the target of a link.
-bool SetItemTimes(const std::wstring& path, const Variant& datetime, DWORD extraFlags)
+bool IsLink(DWORD attributes)
+{
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+bool HandleIsLink(const FileHandle& item)
+{
+    FILE_ATTRIBUTE_TAG_INFO tag{};
+    return ::GetFileInformationByHandleEx(item.Get(), FileAttributeTagInfo, &tag, sizeof(tag)) &&
+        (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+// Opens the item itself, never the target of a link. Some platforms (Wine)
+// follow a link even when asked not to; such a handle is refused, because
+// changing the item behind a link is never what the user chose.
+FileHandle OpenItemItself(const std::wstring& path, DWORD access, DWORD flags)
+{
+    const std::wstring platformPath = PlatformPath(path);
+    const bool isLink = IsLink(::GetFileAttributesW(platformPath.c_str()));
+    FileHandle item(::CreateFileW(platformPath.c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+        flags | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (item && isLink && !HandleIsLink(item)) {
+        item.Reset();
+    }
+    return item;
+}
+
+bool SetItemTimes(const std::wstring& path, const Variant& datetime, DWORD flags)
 {
     const auto moment = FileTimeFromMoment(datetime);
     if (!moment) {
         return false;
     }
-    const FileHandle item(::CreateFileW(PlatformPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-        extraFlags | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    const FileHandle item = OpenItemItself(path, GENERIC_WRITE, flags);
+    return item && ::SetFileTime(item.Get(), &*moment, &*moment, &*moment) != FALSE;
+}
+
+// SetFileAttributesW follows links; through a handle the link itself changes.
+void SetLinkAttributes(const std::wstring& path, DWORD attributes)
+{
+    const FileHandle item = OpenItemItself(path, FILE_WRITE_ATTRIBUTES, FILE_FLAG_BACKUP_SEMANTICS);
     if (!item) {
-        return false;
+        return;
     }
-    return ::SetFileTime(item.Get(), &*moment, &*moment, &*moment) != FALSE;
+    FILE_BASIC_INFO basic{};
+    basic.FileAttributes = attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL;
+    ::SetFileInformationByHandle(item.Get(), FileBasicInfo, &basic, sizeof(basic));
+}
+
+void SetItemAttributes(const std::wstring& path, DWORD attributes)
+{
+    const std::wstring platformPath = PlatformPath(path);
+    if (IsLink(::GetFileAttributesW(platformPath.c_str()))) {
+        SetLinkAttributes(path, attributes);
+        return;
+    }
+    // Some file systems (Wine's among them) store hidden and system apart
+    // from read-only and cannot change them once the item is read-only:
+    // the other bits go first, read-only last.
+    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        const DWORD others = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+        ::SetFileAttributesW(platformPath.c_str(), others != 0 ? others : FILE_ATTRIBUTE_NORMAL);
+    }
+    ::SetFileAttributesW(platformPath.c_str(), attributes);
 }
 
 std::optional<std::wstring> NameOnDisk(const std::wstring& path)
@@ -309,6 +362,88 @@ bool RenameItem(const std::wstring& oldpath, const std::wstring& newpath)
         return true;
     }
     return PathsEqualIgnoringCase(oldpath, newpath) && RenameThroughTemporaryName(oldpath, newpath);
+}
+
+struct FolderEntry {
+    std::wstring path;
+    bool isLink;
+};
+
+bool IsExcluded(DWORD attributes, std::int32_t excludeattr)
+{
+    return (attributes & static_cast<DWORD>(excludeattr)) != 0;
+}
+
+// Calls `take(name, attributes)` for every entry the platform's directory
+// search yields for prefix + pattern, in the platform's order.
+template <typename Take>
+void SearchFolderEntries(const std::wstring& prefix, const std::wstring& pattern, Take&& take)
+{
+    WIN32_FIND_DATAW entry;
+    const FindHandle search(::FindFirstFileExW(PlatformPath(prefix + pattern).c_str(), FindExInfoBasic, &entry,
+        FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!search) {
+        return;
+    }
+    do {
+        take(entry.cFileName, entry.dwFileAttributes);
+    } while (::FindNextFileW(search.Get(), &entry));
+}
+
+std::vector<FolderEntry> ListSubfolders(const FileSystem& fs, const std::wstring& startfolder, std::int32_t excludeattr)
+{
+    std::vector<FolderEntry> folders;
+    const std::wstring prefix = fs.AddFolderBackslash(startfolder);
+    SearchFolderEntries(prefix, L"*", [&](const wchar_t* name, DWORD attributes) {
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && !IsExcluded(attributes, excludeattr) && name[0] != L'.') {
+            folders.push_back({prefix + name, (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
+        }
+    });
+    return folders;
+}
+
+void AppendFiles(const FileSystem& fs, const std::wstring& startfolder, std::int32_t excludeattr, const std::wstring& pattern,
+    std::vector<std::wstring>& files)
+{
+    const std::wstring prefix = fs.AddFolderBackslash(startfolder);
+    SearchFolderEntries(prefix, pattern, [&](const wchar_t* name, DWORD attributes) {
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && !IsExcluded(attributes, excludeattr)) {
+            files.push_back(prefix + name);
+        }
+    });
+}
+
+// Callers pass their count with their list; names stand in slots 0 to
+// count - 1, so anything past the count is not theirs to keep.
+void AlignToCount(std::int32_t& count, std::vector<std::wstring>& names)
+{
+    count = std::max<std::int32_t>(count, 0);
+    names.resize(std::min(names.size(), static_cast<size_t>(count)));
+    count = static_cast<std::int32_t>(names.size());
+}
+
+void UpdateCount(std::int32_t& count, const std::vector<std::wstring>& names)
+{
+    count = static_cast<std::int32_t>(names.size());
+}
+
+// Undoes PlatformPath's \\?\ form on a path the platform hands back.
+std::wstring OrdinaryPath(const std::wstring& path)
+{
+    if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) {
+        return L"\\\\" + path.substr(8);
+    }
+    if (path.rfind(L"\\\\?\\", 0) == 0) {
+        return path.substr(4);
+    }
+    return path;
+}
+
+std::wstring SearchName(const std::wstring& startfolder, const std::wstring& name)
+{
+    return OrdinaryPath(ReadPlatformText([&](wchar_t* buffer, DWORD capacity) {
+        return ::SearchPathW(PlatformPath(startfolder).c_str(), name.c_str(), L"", capacity, buffer, nullptr);
+    }));
 }
 
 } // namespace
@@ -436,16 +571,7 @@ std::int32_t FileSystem::GetFolderAttributes(const std::wstring& folder) const
 
 void FileSystem::SetFileAttributes(const std::wstring& file, std::int32_t attr) const
 {
-    const std::wstring path = PlatformPath(file);
-    const auto attributes = static_cast<DWORD>(attr);
-    // Some file systems (Wine's among them) store hidden and system apart
-    // from read-only and cannot change them once the item is read-only:
-    // the other bits go first, read-only last.
-    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        const DWORD others = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
-        ::SetFileAttributesW(path.c_str(), others != 0 ? others : FILE_ATTRIBUTE_NORMAL);
-    }
-    ::SetFileAttributesW(path.c_str(), attributes);
+    SetItemAttributes(file, static_cast<DWORD>(attr));
 }
 
 void FileSystem::SetFolderAttributes(const std::wstring& folder, std::int32_t attr) const
@@ -516,6 +642,82 @@ bool FileSystem::RemoveFolder(const std::wstring& folder, bool IgnoreReadonly) c
         SetFolderAttributes(folder, FILE_ATTRIBUTE_NORMAL);
     }
     return ::RemoveDirectoryW(PlatformPath(folder).c_str()) != FALSE;
+}
+
+void FileSystem::EnumerateFiles(const std::wstring& startfolder, std::int32_t excludeattr, std::int32_t& numberfiles,
+    std::vector<std::wstring>& files, const std::wstring& pattern) const
+{
+    files.clear();
+    AppendFiles(*this, startfolder, excludeattr, pattern, files);
+    UpdateCount(numberfiles, files);
+}
+
+void FileSystem::EnumerateFolders(const std::wstring& startfolder, std::int32_t excludeattr, std::int32_t& numberfolders,
+    std::vector<std::wstring>& folders) const
+{
+    folders.clear();
+    for (auto& folder : ListSubfolders(*this, startfolder, excludeattr)) {
+        folders.push_back(std::move(folder.path));
+    }
+    UpdateCount(numberfolders, folders);
+}
+
+void FileSystem::EnumerateRecursiveFiles(const std::wstring& startfolder, std::int32_t excludeattr,
+    std::int32_t& numberfiles, std::vector<std::wstring>& files, const std::wstring& pattern) const
+{
+    AlignToCount(numberfiles, files);
+    // An explicit stack instead of recursion: a deep tree cannot exhaust the
+    // thread's stack. Each frame's files follow the files of all its subfolders.
+    struct Frame {
+        std::wstring folder;
+        std::vector<FolderEntry> subfolders;
+        size_t next = 0;
+    };
+    std::vector<Frame> stack;
+    stack.push_back({startfolder, ListSubfolders(*this, startfolder, excludeattr)});
+    while (!stack.empty()) {
+        Frame& top = stack.back();
+        if (top.next < top.subfolders.size()) {
+            const FolderEntry& child = top.subfolders[top.next++];
+            if (!child.isLink) {
+                std::wstring path = child.path;
+                auto grandchildren = ListSubfolders(*this, path, excludeattr);
+                stack.push_back({std::move(path), std::move(grandchildren)});
+            }
+            continue;
+        }
+        AppendFiles(*this, top.folder, excludeattr, pattern, files);
+        stack.pop_back();
+    }
+    UpdateCount(numberfiles, files);
+}
+
+void FileSystem::EnumerateRecursiveFolders(const std::wstring& startfolder, std::int32_t excludeattr,
+    std::int32_t& numberfolders, std::vector<std::wstring>& folders) const
+{
+    AlignToCount(numberfolders, folders);
+    std::vector<FolderEntry> pending = ListSubfolders(*this, startfolder, excludeattr);
+    std::reverse(pending.begin(), pending.end());
+    while (!pending.empty()) {
+        FolderEntry folder = std::move(pending.back());
+        pending.pop_back();
+        if (!folder.isLink) {
+            auto children = ListSubfolders(*this, folder.path, excludeattr);
+            pending.insert(pending.end(), std::make_move_iterator(children.rbegin()), std::make_move_iterator(children.rend()));
+        }
+        folders.push_back(std::move(folder.path));
+    }
+    UpdateCount(numberfolders, folders);
+}
+
+std::wstring FileSystem::SearchFile(const std::wstring& startfolder, const std::wstring& file) const
+{
+    return SearchName(startfolder, file);
+}
+
+std::wstring FileSystem::SearchFolder(const std::wstring& startfolder, const std::wstring& folder) const
+{
+    return SearchName(startfolder, folder);
 }
 
 bool FileSystem::ChangeFolder(const std::wstring& folder) const

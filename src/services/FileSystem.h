@@ -59,6 +59,26 @@ public:
     bool RemoveFile(const std::wstring& file, bool IgnoreReadonly) const;
     bool RemoveFolder(const std::wstring& folder, bool IgnoreReadonly) const;
 
+    // Enumeration. Every name is a full path: the folder, one backslash, the
+    // entry's name. Items sharing a bit with `excludeattr` are left out;
+    // folders whose name begins with "." are never listed. The plain forms
+    // reset the list; the recursive forms append to it and never follow a
+    // link (reparse point) out of the tree, though they list the link itself.
+    void EnumerateFiles(const std::wstring& startfolder, std::int32_t excludeattr, std::int32_t& numberfiles,
+        std::vector<std::wstring>& files, const std::wstring& pattern) const;
+    void EnumerateFolders(const std::wstring& startfolder, std::int32_t excludeattr, std::int32_t& numberfolders,
+        std::vector<std::wstring>& folders) const;
+    // Post-order: the files of the deepest folders first, those of
+    // `startfolder` itself last.
+    void EnumerateRecursiveFiles(const std::wstring& startfolder, std::int32_t excludeattr, std::int32_t& numberfiles,
+        std::vector<std::wstring>& files, const std::wstring& pattern) const;
+    // Pre-order: each folder before the folders below it.
+    void EnumerateRecursiveFolders(const std::wstring& startfolder, std::int32_t excludeattr,
+        std::int32_t& numberfolders, std::vector<std::wstring>& folders) const;
+    // The full path of a name found directly in `startfolder`, or empty text.
+    [[nodiscard]] std::wstring SearchFile(const std::wstring& startfolder, const std::wstring& file) const;
+    [[nodiscard]] std::wstring SearchFolder(const std::wstring& startfolder, const std::wstring& folder) const;
+
     // The process's current folder.
     bool ChangeFolder(const std::wstring& folder) const;
     [[nodiscard]] std::wstring GetCurrentFolder() const;

@@ -131,3 +131,15 @@ void TempFolder::RemoveTree(const std::wstring& path)
     }
     ::RemoveDirectoryW(longPath.c_str());
 }
+
+std::wstring SessionFixture(const std::wstring& name)
+{
+    const std::wstring root = ReadPlatformText([](wchar_t* buffer, DWORD capacity) {
+        return ::GetEnvironmentVariableW(L"VARNOOK_TEST_FIXTURES", buffer, capacity);
+    });
+    if (root.empty()) {
+        return {};
+    }
+    const std::wstring path = root + L"\\" + name;
+    return TempFolder::Exists(path) ? path : std::wstring();
+}

@@ -31,3 +31,7 @@ public:
 private:
     std::wstring path_;
 };
+
+// A folder prepared by the test session with native tools (see
+// scripts/test-session.sh), or empty text when the session made none.
+std::wstring SessionFixture(const std::wstring& name);
