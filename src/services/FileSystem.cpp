@@ -1,6 +1,7 @@
 #include "services/FileSystem.h"
 
 #include "platform/Handles.h"
+#include "platform/PathForm.h"
 #include "platform/PlatformText.h"
 #include "platform/Win32.h"
 
@@ -128,27 +129,10 @@ bool PathsEqualIgnoringCase(const std::wstring& a, const std::wstring& b)
         CSTR_EQUAL;
 }
 
-// Paths near or past 260 characters get the \\?\ form that lifts the limit;
-// shorter ones go to the platform as given, with all its usual rules.
-std::wstring PlatformPath(const std::wstring& path)
-{
-    constexpr size_t ShortPathLimit = MAX_PATH - 12;
-    if (path.size() < ShortPathLimit || path.rfind(L"\\\\?\\", 0) == 0) {
-        return path;
-    }
-    const std::wstring full = ReadPlatformText([&path](wchar_t* buffer, DWORD capacity) {
-        return ::GetFullPathNameW(path.c_str(), capacity, buffer, nullptr);
-    });
-    if (full.rfind(L"\\\\", 0) == 0) {
-        return L"\\\\?\\UNC\\" + full.substr(2);
-    }
-    return L"\\\\?\\" + full;
-}
-
 std::optional<WIN32_FILE_ATTRIBUTE_DATA> ReadAttributeData(const std::wstring& path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!::GetFileAttributesExW(PlatformPath(path).c_str(), GetFileExInfoStandard, &data)) {
+    if (!::GetFileAttributesExW(PathForm::Extended(path).c_str(), GetFileExInfoStandard, &data)) {
         return std::nullopt;
     }
     return data;
@@ -244,9 +228,9 @@ bool HandleIsLink(const FileHandle& item)
 // changing the item behind a link is never what the user chose.
 FileHandle OpenItemItself(const std::wstring& path, DWORD access, DWORD flags)
 {
-    const std::wstring platformPath = PlatformPath(path);
-    const bool isLink = IsLink(::GetFileAttributesW(platformPath.c_str()));
-    FileHandle item(::CreateFileW(platformPath.c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    const std::wstring extendedPath = PathForm::Extended(path);
+    const bool isLink = IsLink(::GetFileAttributesW(extendedPath.c_str()));
+    FileHandle item(::CreateFileW(extendedPath.c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
         flags | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (item && isLink && !HandleIsLink(item)) {
         item.Reset();
@@ -278,8 +262,8 @@ void SetLinkAttributes(const std::wstring& path, DWORD attributes)
 
 void SetItemAttributes(const std::wstring& path, DWORD attributes)
 {
-    const std::wstring platformPath = PlatformPath(path);
-    if (IsLink(::GetFileAttributesW(platformPath.c_str()))) {
+    const std::wstring extendedPath = PathForm::Extended(path);
+    if (IsLink(::GetFileAttributesW(extendedPath.c_str()))) {
         SetLinkAttributes(path, attributes);
         return;
     }
@@ -288,15 +272,15 @@ void SetItemAttributes(const std::wstring& path, DWORD attributes)
     // the other bits go first, read-only last.
     if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         const DWORD others = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
-        ::SetFileAttributesW(platformPath.c_str(), others != 0 ? others : FILE_ATTRIBUTE_NORMAL);
+        ::SetFileAttributesW(extendedPath.c_str(), others != 0 ? others : FILE_ATTRIBUTE_NORMAL);
     }
-    ::SetFileAttributesW(platformPath.c_str(), attributes);
+    ::SetFileAttributesW(extendedPath.c_str(), attributes);
 }
 
 std::optional<std::wstring> NameOnDisk(const std::wstring& path)
 {
     WIN32_FIND_DATAW entry{};
-    const FindHandle search(::FindFirstFileW(PlatformPath(path).c_str(), &entry));
+    const FindHandle search(::FindFirstFileW(PathForm::Extended(path).c_str(), &entry));
     if (!search) {
         return std::nullopt;
     }
@@ -321,7 +305,7 @@ std::wstring UnusedTemporaryName(const std::wstring& folder)
     for (;;) {
         const std::wstring candidate = folder + L"~varnook-rename-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
             std::to_wstring(counter++);
-        if (::GetFileAttributesW(PlatformPath(candidate).c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (::GetFileAttributesW(PathForm::Extended(candidate).c_str()) == INVALID_FILE_ATTRIBUTES) {
             return candidate;
         }
     }
@@ -329,7 +313,7 @@ std::wstring UnusedTemporaryName(const std::wstring& folder)
 
 bool Move(const std::wstring& from, const std::wstring& to)
 {
-    return ::MoveFileW(PlatformPath(from).c_str(), PlatformPath(to).c_str()) != FALSE;
+    return ::MoveFileW(PathForm::Extended(from).c_str(), PathForm::Extended(to).c_str()) != FALSE;
 }
 
 bool HasRequestedName(const std::wstring& path)
@@ -380,7 +364,7 @@ template <typename Take>
 void SearchFolderEntries(const std::wstring& prefix, const std::wstring& pattern, Take&& take)
 {
     WIN32_FIND_DATAW entry;
-    const FindHandle search(::FindFirstFileExW(PlatformPath(prefix + pattern).c_str(), FindExInfoBasic, &entry,
+    const FindHandle search(::FindFirstFileExW(PathForm::Extended(prefix + pattern).c_str(), FindExInfoBasic, &entry,
         FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!search) {
         return;
@@ -427,22 +411,10 @@ void UpdateCount(std::int32_t& count, const std::vector<std::wstring>& names)
     count = static_cast<std::int32_t>(names.size());
 }
 
-// Undoes PlatformPath's \\?\ form on a path the platform hands back.
-std::wstring OrdinaryPath(const std::wstring& path)
-{
-    if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) {
-        return L"\\\\" + path.substr(8);
-    }
-    if (path.rfind(L"\\\\?\\", 0) == 0) {
-        return path.substr(4);
-    }
-    return path;
-}
-
 std::wstring SearchName(const std::wstring& startfolder, const std::wstring& name)
 {
-    return OrdinaryPath(ReadPlatformText([&](wchar_t* buffer, DWORD capacity) {
-        return ::SearchPathW(PlatformPath(startfolder).c_str(), name.c_str(), L"", capacity, buffer, nullptr);
+    return PathForm::Ordinary(ReadPlatformText([&](wchar_t* buffer, DWORD capacity) {
+        return ::SearchPathW(PathForm::Extended(startfolder).c_str(), name.c_str(), L"", capacity, buffer, nullptr);
     }));
 }
 
@@ -561,7 +533,7 @@ bool FileSystem::IsFolder(const std::wstring& folder) const
 
 std::int32_t FileSystem::GetFileAttributes(const std::wstring& file) const
 {
-    return static_cast<std::int32_t>(::GetFileAttributesW(PlatformPath(file).c_str()));
+    return static_cast<std::int32_t>(::GetFileAttributesW(PathForm::Extended(file).c_str()));
 }
 
 std::int32_t FileSystem::GetFolderAttributes(const std::wstring& folder) const
@@ -620,12 +592,12 @@ bool FileSystem::RenameFolder(const std::wstring& oldfolder, const std::wstring&
 
 bool FileSystem::CopyFile(const std::wstring& sourcefile, const std::wstring& destinationfile) const
 {
-    return ::CopyFileW(PlatformPath(sourcefile).c_str(), PlatformPath(destinationfile).c_str(), FALSE) != FALSE;
+    return ::CopyFileW(PathForm::Extended(sourcefile).c_str(), PathForm::Extended(destinationfile).c_str(), FALSE) != FALSE;
 }
 
 bool FileSystem::CreateFolder(const std::wstring& folder) const
 {
-    return ::CreateDirectoryW(PlatformPath(folder).c_str(), nullptr) != FALSE;
+    return ::CreateDirectoryW(PathForm::Extended(folder).c_str(), nullptr) != FALSE;
 }
 
 bool FileSystem::RemoveFile(const std::wstring& file, bool IgnoreReadonly) const
@@ -633,7 +605,7 @@ bool FileSystem::RemoveFile(const std::wstring& file, bool IgnoreReadonly) const
     if (IgnoreReadonly) {
         SetFileAttributes(file, FILE_ATTRIBUTE_NORMAL);
     }
-    return ::DeleteFileW(PlatformPath(file).c_str()) != FALSE;
+    return ::DeleteFileW(PathForm::Extended(file).c_str()) != FALSE;
 }
 
 bool FileSystem::RemoveFolder(const std::wstring& folder, bool IgnoreReadonly) const
@@ -641,7 +613,7 @@ bool FileSystem::RemoveFolder(const std::wstring& folder, bool IgnoreReadonly) c
     if (IgnoreReadonly) {
         SetFolderAttributes(folder, FILE_ATTRIBUTE_NORMAL);
     }
-    return ::RemoveDirectoryW(PlatformPath(folder).c_str()) != FALSE;
+    return ::RemoveDirectoryW(PathForm::Extended(folder).c_str()) != FALSE;
 }
 
 void FileSystem::EnumerateFiles(const std::wstring& startfolder, std::int32_t excludeattr, std::int32_t& numberfiles,
