@@ -374,12 +374,22 @@ void SearchFolderEntries(const std::wstring& prefix, const std::wstring& pattern
     } while (::FindNextFileW(search.Get(), &entry));
 }
 
+bool IsListedFolder(const wchar_t* name, DWORD attributes, std::int32_t excludeattr)
+{
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && !IsExcluded(attributes, excludeattr) && name[0] != L'.';
+}
+
+bool IsListedFile(DWORD attributes, std::int32_t excludeattr)
+{
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && !IsExcluded(attributes, excludeattr);
+}
+
 std::vector<FolderEntry> ListSubfolders(const FileSystem& fs, const std::wstring& startfolder, std::int32_t excludeattr)
 {
     std::vector<FolderEntry> folders;
     const std::wstring prefix = fs.AddFolderBackslash(startfolder);
     SearchFolderEntries(prefix, L"*", [&](const wchar_t* name, DWORD attributes) {
-        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && !IsExcluded(attributes, excludeattr) && name[0] != L'.') {
+        if (IsListedFolder(name, attributes, excludeattr)) {
             folders.push_back({prefix + name, (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
         }
     });
@@ -391,10 +401,38 @@ void AppendFiles(const FileSystem& fs, const std::wstring& startfolder, std::int
 {
     const std::wstring prefix = fs.AddFolderBackslash(startfolder);
     SearchFolderEntries(prefix, pattern, [&](const wchar_t* name, DWORD attributes) {
-        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && !IsExcluded(attributes, excludeattr)) {
+        if (IsListedFile(attributes, excludeattr)) {
             files.push_back(prefix + name);
         }
     });
+}
+
+// One folder of a tree walk: its subfolders and the files the walk wants.
+// With the pattern "*" a single directory search yields both.
+struct FolderScan {
+    std::wstring folder;
+    std::vector<FolderEntry> subfolders;
+    std::vector<std::wstring> files;
+    size_t next = 0;
+};
+
+FolderScan ScanFolder(const FileSystem& fs, const std::wstring& folder, std::int32_t excludeattr, const std::wstring& pattern)
+{
+    FolderScan scan{folder, {}, {}};
+    if (pattern != L"*") {
+        scan.subfolders = ListSubfolders(fs, folder, excludeattr);
+        AppendFiles(fs, folder, excludeattr, pattern, scan.files);
+        return scan;
+    }
+    const std::wstring prefix = fs.AddFolderBackslash(folder);
+    SearchFolderEntries(prefix, L"*", [&](const wchar_t* name, DWORD attributes) {
+        if (IsListedFolder(name, attributes, excludeattr)) {
+            scan.subfolders.push_back({prefix + name, (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
+        } else if (IsListedFile(attributes, excludeattr)) {
+            scan.files.push_back(prefix + name);
+        }
+    });
+    return scan;
 }
 
 // Callers pass their count with their list; names stand in slots 0 to
@@ -639,26 +677,19 @@ void FileSystem::EnumerateRecursiveFiles(const std::wstring& startfolder, std::i
 {
     AlignToCount(numberfiles, files);
     // An explicit stack instead of recursion: a deep tree cannot exhaust the
-    // thread's stack. Each frame's files follow the files of all its subfolders.
-    struct Frame {
-        std::wstring folder;
-        std::vector<FolderEntry> subfolders;
-        size_t next = 0;
-    };
-    std::vector<Frame> stack;
-    stack.push_back({startfolder, ListSubfolders(*this, startfolder, excludeattr)});
+    // thread's stack. Each folder's files follow the files of all its subfolders.
+    std::vector<FolderScan> stack;
+    stack.push_back(ScanFolder(*this, startfolder, excludeattr, pattern));
     while (!stack.empty()) {
-        Frame& top = stack.back();
+        FolderScan& top = stack.back();
         if (top.next < top.subfolders.size()) {
             const FolderEntry& child = top.subfolders[top.next++];
             if (!child.isLink) {
-                std::wstring path = child.path;
-                auto grandchildren = ListSubfolders(*this, path, excludeattr);
-                stack.push_back({std::move(path), std::move(grandchildren)});
+                stack.push_back(ScanFolder(*this, child.path, excludeattr, pattern));
             }
             continue;
         }
-        AppendFiles(*this, top.folder, excludeattr, pattern, files);
+        files.insert(files.end(), std::make_move_iterator(top.files.begin()), std::make_move_iterator(top.files.end()));
         stack.pop_back();
     }
     UpdateCount(numberfiles, files);
