@@ -106,6 +106,13 @@ struct MappedViewTraits {
     static void Close(Handle h) noexcept { ::UnmapViewOfFile(h); }
 };
 
+// The address at which the shell mapped a shared-memory block into this process.
+struct SharedMemoryLockTraits {
+    using Handle = void*;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::SHUnlockShared(h); }
+};
+
 using FileHandle = UniqueHandle<FileHandleTraits>;
 using FindHandle = UniqueHandle<FindHandleTraits>;
 using ChangeNotificationHandle = UniqueHandle<ChangeNotificationTraits>;
@@ -118,6 +125,7 @@ using CoTaskMem = UniqueHandle<CoTaskMemTraits>;
 using Pidl = CoTaskMem;
 using WindowHandle = UniqueHandle<WindowTraits>;
 using MappedView = UniqueHandle<MappedViewTraits>;
+using SharedMemoryLock = UniqueHandle<SharedMemoryLockTraits>;
 
 // A window's device context is released to its window, so it keeps both.
 class WindowDc {
@@ -141,6 +149,31 @@ public:
 private:
     HWND window_;
     HDC dc_;
+};
+
+// A shell shared-memory block is freed through the process it was made for,
+// so it keeps that process's id with the handle.
+class SharedMemoryBlock {
+public:
+    SharedMemoryBlock(HANDLE block, DWORD processid) noexcept : block_(block), processid_(processid) {}
+    ~SharedMemoryBlock()
+    {
+        if (block_ != nullptr) {
+            ::SHFreeShared(block_, processid_);
+        }
+    }
+    SharedMemoryBlock(const SharedMemoryBlock&) = delete;
+    SharedMemoryBlock& operator=(const SharedMemoryBlock&) = delete;
+    SharedMemoryBlock(SharedMemoryBlock&& other) noexcept
+        : block_(std::exchange(other.block_, nullptr)), processid_(other.processid_) {}
+    SharedMemoryBlock& operator=(SharedMemoryBlock&&) = delete;
+
+    [[nodiscard]] HANDLE Get() const noexcept { return block_; }
+    [[nodiscard]] bool IsValid() const noexcept { return block_ != nullptr; }
+
+private:
+    HANDLE block_;
+    DWORD processid_;
 };
 
 // Puts back the object a device context had before a SelectObject.

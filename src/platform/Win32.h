@@ -13,6 +13,15 @@
 #include <shlwapi.h>
 #include <oleauto.h>
 
+#if defined(__MINGW32__)
+// The shell's shared-memory functions that hand a block from one process to
+// another. The Windows SDK declares them in shlwapi.h; mingw-w64 leaves them out.
+LWSTDAPI_(HANDLE) SHAllocShared(const void* data, DWORD size, DWORD processid);
+LWSTDAPI_(BOOL) SHFreeShared(HANDLE block, DWORD processid);
+LWSTDAPI_(void*) SHLockShared(HANDLE block, DWORD processid);
+LWSTDAPI_(BOOL) SHUnlockShared(void* data);
+#endif
+
 #undef CopyFile
 #undef GetCurrentFolder
 #undef GetFileAttributes
