@@ -12,6 +12,7 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 #include <oleauto.h>
+#include <olectl.h>
 
 #undef CopyFile
 #undef GetCurrentFolder
