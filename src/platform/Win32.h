@@ -12,6 +12,7 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 #include <oleauto.h>
+#include <olectl.h>
 
 #if defined(__MINGW32__)
 // The shell's shared-memory functions that hand a block from one process to
