@@ -1,0 +1,24 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Side-by-side timing: the program's operation against a bare loop of the
+// same platform calls, alternated and repeated, compared by their medians.
+class Benchmark {
+public:
+    explicit Benchmark(int repetitions) : repetitions_(repetitions) {}
+
+    // Times `ours` against `bare` and prints one result line.
+    void Compare(const std::wstring& name, const std::function<void()>& ours, const std::function<void()>& bare);
+    // Times one operation against a fixed goal in seconds.
+    void Measure(const std::wstring& name, const std::function<void()>& operation, double goalSeconds);
+
+private:
+    static double Seconds(const std::function<void()>& operation);
+    static double Median(std::vector<double> samples);
+
+    int repetitions_;
+};

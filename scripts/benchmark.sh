@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds Varnook and runs its benchmark under Wine on big folders. Under Wine
+# creating files in a big folder is quadratic, so the folders are made here
+# with native tools, once, in the benchmark folder (default /tmp/varnook-bench).
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${VARNOOK_BUILD_DIR:-$root/build}"
+data="${1:-/tmp/varnook-bench}"
+
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" "$build"
+
+if [ ! -f "$data/.complete" ]; then
+  echo "Creating the benchmark folders in $data"
+  rm -rf "$data"
+  mkdir -p "$data/many-files"
+  (cd "$data/many-files" && seq -f 'file%.0f.txt' 1 100000 | xargs touch)
+  for top in $(seq 1 100); do
+    for sub in $(seq 1 19); do
+      mkdir -p "$data/tree/folder$top/sub$sub"
+    done
+  done
+  for folder in "$data"/tree/folder*/ "$data"/tree/folder*/sub*/; do
+    (cd "$folder" && touch f1.txt f2.txt f3.txt f4.txt f5.txt f6.txt f7.txt f8.txt f9.txt f10.txt)
+  done
+  touch "$data/.complete"
+fi
+
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEPREFIX="${WINEPREFIX:-$data/wineprefix}"
+export LC_ALL=nl_NL.UTF-8 TZ=Europe/Amsterdam
+wineboot -i >/dev/null 2>&1 </dev/null
+wine "$build/bench/varnook-benchmark.exe" "Z:${data//\//\\}" </dev/null
+wineserver -k >/dev/null 2>&1 || true
