@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/ColumnModel.h"
+#include "app/ListItemsModel.h"
+#include "app/ListViewState.h"
+
+#include <cstdint>
+#include <vector>
+
+// The folder list held in memory, without a platform window. Its visible
+// line count is whatever the test or owner sets; a real list measures it.
+class ListViewModel final : public ListViewState {
+public:
+    explicit ListViewModel(const std::vector<std::int32_t>& columnWidths);
+
+    [[nodiscard]] ListItemsModel& ListItems() override { return items_; }
+    [[nodiscard]] ListItemState* SelectedItem() override;
+    [[nodiscard]] std::int32_t Count() const override;
+    [[nodiscard]] ColumnModel* Column(std::int32_t index) override;
+    [[nodiscard]] std::int32_t GetVisibleCount() const override { return visibleCount_; }
+    [[nodiscard]] HWND ControlHwnd() const override { return nullptr; }
+
+    void SetVisibleCount(std::int32_t count) noexcept { visibleCount_ = count; }
+
+private:
+    ListItemsModel items_;
+    std::vector<ColumnModel> columns_;
+    std::int32_t visibleCount_ = 0;
+};

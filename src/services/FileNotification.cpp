@@ -1,0 +1,135 @@
+#include "services/FileNotification.h"
+
+#include "platform/PendingMessages.h"
+#include "services/FileSystem.h"
+
+#include <utility>
+
+namespace {
+
+// Sets a flag for the length of a scope and puts the old value back, also
+// when an event handler's error passes through.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) noexcept : flag_(flag), previous_(std::exchange(flag, true)) {}
+    ~FlagScope() { flag_ = previous_; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+    bool previous_;
+};
+
+} // namespace
+
+FileNotification::FileNotification(FileNotificationObserver& observer) noexcept : observer_(observer) {}
+
+void FileNotification::Create(const std::wstring& folder)
+{
+    active_ = false;
+    if (watch_) {
+        active_ = true;
+        return;
+    }
+    if (raisingTerminate_) {
+        // The loop that is raising Terminate starts this watch once the
+        // handler has returned, instead of a new loop inside the handler.
+        restartFolder_ = folder;
+        return;
+    }
+    restartFolder_.reset();
+    std::optional<std::wstring> next = folder;
+    while (next) {
+        RunWatch(*next);
+        next = std::exchange(restartFolder_, std::nullopt);
+    }
+}
+
+void FileNotification::Destroy() noexcept
+{
+    active_ = false;
+    watch_.Reset();
+}
+
+bool FileNotification::RearmWatch(HANDLE watch)
+{
+    return ::FindNextChangeNotification(watch) != FALSE;
+}
+
+bool FileNotification::StartWatch(const std::wstring& folder)
+{
+    // Once the program is ending a new watch would keep it alive on a
+    // window that is going away.
+    if (PendingMessages::IsQuitPending()) {
+        return false;
+    }
+    watch_.Reset(::FindFirstChangeNotificationW(folder.c_str(), FALSE, static_cast<DWORD>(filter_)));
+    active_ = watch_.IsValid();
+    return active_;
+}
+
+void FileNotification::RunWatch(const std::wstring& folder)
+{
+    if (!StartWatch(folder)) {
+        return;
+    }
+    try {
+        const FileSystem fileSystem;
+        while (RunPass(folder, fileSystem)) {
+        }
+    } catch (...) {
+        // The handler's error goes on to the caller; a watch left held
+        // would refuse every later Create.
+        Destroy();
+        throw;
+    }
+    // A re-arm the platform refused leaves the watch held: release it, so
+    // that Terminate's handler can start a new one.
+    Destroy();
+    RaiseTerminate();
+}
+
+// One pass of the loop; false when the watch has ended.
+bool FileNotification::RunPass(const std::wstring& folder, const FileSystem& fileSystem)
+{
+    bool signalled = false;
+    if (fileSystem.IsFolder(folder)) {
+        signalled = WaitForChange();
+    } else {
+        observer_.FolderChange();
+        Destroy();
+    }
+    if (!PendingMessages::Process()) {
+        // The program is closing: no more change handling on its window.
+        Destroy();
+        return false;
+    }
+    if (active_ && !signalled) {
+        return true;
+    }
+    if (signalled) {
+        observer_.FileChange();
+    }
+    return Rearm();
+}
+
+// Wakes for a change, for arriving window messages or at the interval; only
+// a change counts.
+bool FileNotification::WaitForChange() const
+{
+    const HANDLE watch = watch_.Get();
+    const DWORD timeout = interval_ > 0 ? static_cast<DWORD>(interval_) : 0;
+    return ::MsgWaitForMultipleObjectsEx(1, &watch, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0;
+}
+
+bool FileNotification::Rearm()
+{
+    return watch_.IsValid() && RearmWatch(watch_.Get());
+}
+
+void FileNotification::RaiseTerminate()
+{
+    const FlagScope raising(raisingTerminate_);
+    observer_.Terminate();
+}
