@@ -1,0 +1,100 @@
+#include "app/FolderListing.h"
+
+#include "app/NameSort.h"
+#include "app/PathCompaction.h"
+
+FolderListing::FolderListing(FormVarnookState& state, std::function<std::wstring()> currentFolder)
+    : state_(state), currentFolder_(std::move(currentFolder))
+{
+}
+
+void FolderListing::RecordColumnWidths()
+{
+    auto& list = state_.ListViewFolderItems();
+    columnWidths_.clear();
+    for (std::int32_t i = 0; i < list.Count(); ++i) {
+        columnWidths_.push_back(list.Column(i)->ActualWidth());
+    }
+}
+
+void FolderListing::SetRunInProgress(bool inProgress)
+{
+    runInProgress_ = inProgress;
+    if (!inProgress && fillDeferred_) {
+        fillDeferred_ = false;
+        Fill();
+    }
+}
+
+void FolderListing::FillFolderList()
+{
+    if (runInProgress_) {
+        fillDeferred_ = true;
+        return;
+    }
+    Fill();
+}
+
+void FolderListing::Fill()
+{
+    const std::wstring folder = currentFolder_();
+    ShowFolderLabel(folder);
+    RestoreColumnWidths();
+    state_.ListViewFolderItems().ListItems().Clear();
+
+    std::int32_t count = 0;
+    std::vector<std::wstring> paths;
+    fileSystem_.EnumerateFolders(folder, ExcludedAttributes(state_), count, paths);
+    AddLines(folder, std::move(paths), true);
+    paths.clear();
+    fileSystem_.EnumerateFiles(folder, ExcludedAttributes(state_), count, paths, L"*");
+    AddLines(folder, std::move(paths), false);
+
+    AllowForScrollBar();
+    state_.CommandProcess().SetEnabled(false);
+}
+
+void FolderListing::ShowFolderLabel(const std::wstring& folder)
+{
+    auto& label = state_.LabelFolderCurrentfolder();
+    const PathCompaction compaction(label.Font());
+    label.SetCaption(compaction.Compact(folder, label.Width()));
+    label.SetToolTipText(compaction.TextWidth(folder) > label.Width() ? folder : std::wstring());
+}
+
+void FolderListing::RestoreColumnWidths()
+{
+    auto& list = state_.ListViewFolderItems();
+    for (std::int32_t i = 0; i < static_cast<std::int32_t>(columnWidths_.size()) && i < list.Count(); ++i) {
+        list.Column(i)->SetActualWidth(columnWidths_[static_cast<size_t>(i)]);
+    }
+}
+
+void FolderListing::AddLines(const std::wstring& folder, std::vector<std::wstring> paths, bool folders)
+{
+    SortNames(0, static_cast<std::int32_t>(paths.size()) - 1, paths);
+    const std::wstring prefix = fileSystem_.AddFolderBackslash(folder);
+    auto& items = state_.ListViewFolderItems().ListItems();
+    for (const auto& path : paths) {
+        const std::wstring name = folders ? fileSystem_.ExtractFolderTitle(path) : fileSystem_.ExtractFileTitle(path);
+        ListItemState* line = items.Item(items.Add(folders ? name + FolderSuffix : name));
+        line->SetTag(folders ? L"1" : L"0");
+        const Variant moment = folders ? fileSystem_.GetFolderDateTime(prefix + name) : fileSystem_.GetFileDateTime(prefix + name);
+        line->SetText(1, moment.ToText());
+    }
+}
+
+void FolderListing::AllowForScrollBar()
+{
+    auto& list = state_.ListViewFolderItems();
+    if (list.Count() == 0 || list.GetVisibleCount() >= list.ListItems().Count()) {
+        return;
+    }
+    ColumnState* last = list.Column(list.Count() - 1);
+    last->SetActualWidth(last->ActualWidth() - ScrollBarAllowance);
+}
+
+std::int32_t FolderListing::ExcludedAttributes(FormVarnookState& state)
+{
+    return state.CheckOptionsHiddensystem().Value() == 1 ? 0 : FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+}

@@ -1,0 +1,278 @@
+#include "app/ProcessingRun.h"
+
+#include "app/LetterCase.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::int32_t ReadOnly = FILE_ATTRIBUTE_READONLY;
+
+bool Checked(CheckBoxState& box)
+{
+    return box.Value() == 1;
+}
+
+// A folder line's path is its text less the trailing " <DIR>"; a file
+// line's text is used as it stands.
+std::wstring LineName(const std::wstring& text, bool isFolder)
+{
+    const std::wstring suffix = FolderListing::FolderSuffix;
+    const bool hasSuffix = text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+    return isFolder && hasSuffix ? text.substr(0, text.size() - suffix.size()) : text;
+}
+
+std::wstring SummaryText(std::int32_t errors)
+{
+    return std::to_wstring(errors) + (errors == 1 ? L" ontoegankelijk object gevonden" : L" ontoegankelijke objecten gevonden");
+}
+
+// Clears an item's attributes so its times can be written, and puts the
+// remembered ones back however the writing ends.
+class ClearedAttributes {
+public:
+    ClearedAttributes(const FileSystem& fileSystem, const std::wstring& path, std::int32_t saved)
+        : fileSystem_(fileSystem), path_(path), saved_(saved)
+    {
+        fileSystem_.SetFileAttributes(path_, 0);
+    }
+    ~ClearedAttributes() { fileSystem_.SetFileAttributes(path_, saved_); }
+    ClearedAttributes(const ClearedAttributes&) = delete;
+    ClearedAttributes& operator=(const ClearedAttributes&) = delete;
+
+private:
+    const FileSystem& fileSystem_;
+    const std::wstring& path_;
+    std::int32_t saved_;
+};
+
+} // namespace
+
+// Marks the run as in progress for its whole length and undoes every mark
+// of it at the end, also when something fails on the way.
+class ProcessingRun::Activity {
+public:
+    explicit Activity(ProcessingRun& run) : run_(run)
+    {
+        run_.inProgress_ = true;
+        run_.listing_.SetRunInProgress(true);
+        run_.window_.SetMousePointer(MousePointer::Hourglass);
+    }
+    ~Activity()
+    {
+        run_.ResetAfterRun();
+        run_.inProgress_ = false;
+        run_.listing_.SetRunInProgress(false);
+    }
+    Activity(const Activity&) = delete;
+    Activity& operator=(const Activity&) = delete;
+
+private:
+    ProcessingRun& run_;
+};
+
+ProcessingRun::ProcessingRun(FormVarnookState& state, WindowServices& window, FolderListing& listing,
+    FileNotification& watch, Logging& log, std::function<std::wstring()> currentFolder,
+    std::function<std::wstring()> explorerFolder)
+    : state_(state), window_(window), listing_(listing), watch_(watch), log_(log),
+      currentFolder_(std::move(currentFolder)), explorerFolder_(std::move(explorerFolder))
+{
+}
+
+void ProcessingRun::Run()
+{
+    if (inProgress_) {
+        return;
+    }
+    const Activity activity(*this);
+    watch_.Destroy();
+    RefreshExplorerViews();
+    std::vector<WorkItem> work = BuildWorkList();
+
+    auto& progress = state_.ProgressBarVarnook();
+    progress.SetMin(0);
+    progress.SetMax(static_cast<std::int32_t>(work.size()));
+    progress.SetValue(0);
+
+    // Read once: a run either logs all its failures or shows all of them.
+    const bool logOpen = Checked(state_.CheckOptionsLog()) && log_.Create(LogTitle, L"\r\n");
+    std::int32_t errors = 0;
+    bool ending = false;
+    for (auto& item : work) {
+        if (!window_.ProcessPendingMessages()) {
+            ending = true;
+            break;
+        }
+        if (!ProcessEntrySafely(item)) {
+            ++errors;
+            ReportFailure(item.Path, logOpen);
+        }
+        if (ListItemState* line = Line(item.ItemIndex)) {
+            line->SetSelected(false);
+        }
+        progress.SetValue(progress.Value() + 1);
+    }
+    if (logOpen) {
+        log_.Destroy();
+    }
+    if (!ending) {
+        ShowSummary(errors, logOpen);
+    }
+}
+
+void ProcessingRun::RefreshExplorerViews()
+{
+    const std::wstring folder = currentFolder_();
+    if (!folder.empty() && folder == explorerFolder_()) {
+        window_.NotifyAssociationChanged();
+        window_.SetFocus();
+    }
+}
+
+std::vector<ProcessingRun::WorkItem> ProcessingRun::BuildWorkList()
+{
+    std::vector<WorkItem> work;
+    const std::wstring prefix = fileSystem_.AddFolderBackslash(currentFolder_());
+    auto& items = state_.ListViewFolderItems().ListItems();
+    for (std::int32_t index = 0; index < items.Count(); ++index) {
+        const ListItemState* line = items.Item(index);
+        if (!line->Selected()) {
+            continue;
+        }
+        const bool isFolder = line->Tag() == L"1";
+        const std::wstring path = prefix + LineName(line->Text(0), isFolder);
+        if (isFolder && Checked(state_.CheckOptionsSubfolders())) {
+            AppendContents(path, work);
+        }
+        work.push_back({path, index, isFolder});
+    }
+    return work;
+}
+
+void ProcessingRun::AppendContents(const std::wstring& folder, std::vector<WorkItem>& work)
+{
+    // A pre-order list read backwards puts every folder after all folders
+    // below it; each folder's files then come right before the folder.
+    std::int32_t count = 0;
+    std::vector<std::wstring> folders;
+    fileSystem_.EnumerateRecursiveFolders(folder, FolderListing::ExcludedAttributes(state_), count, folders);
+    for (auto below = folders.rbegin(); below != folders.rend(); ++below) {
+        AppendFiles(*below, work);
+        work.push_back({*below, -1, true});
+    }
+    AppendFiles(folder, work);
+}
+
+void ProcessingRun::AppendFiles(const std::wstring& folder, std::vector<WorkItem>& work)
+{
+    std::int32_t count = 0;
+    std::vector<std::wstring> files;
+    fileSystem_.EnumerateFiles(folder, FolderListing::ExcludedAttributes(state_), count, files, L"*");
+    for (auto& file : files) {
+        work.push_back({std::move(file), -1, false});
+    }
+}
+
+bool ProcessingRun::ProcessEntrySafely(WorkItem& item) noexcept
+{
+    try {
+        return ProcessEntry(item);
+    } catch (...) {
+        return false;
+    }
+}
+
+// The result is that of the last step tried: a failed rename followed by a
+// successful date change counts as success.
+bool ProcessingRun::ProcessEntry(WorkItem& item)
+{
+    bool success = true;
+    const int style = state_.ComboOptionsConversion().ListIndex();
+    if (LetterCase::Renames(style)) {
+        success = RenameEntry(item, style);
+    }
+    if (Checked(state_.CheckOptionsModified())) {
+        success = DateEntry(item);
+    }
+    return success;
+}
+
+bool ProcessingRun::RenameEntry(WorkItem& item, int style)
+{
+    const size_t nameStart = item.Path.find_last_of(L'\\') + 1;
+    const std::wstring newPath = item.Path.substr(0, nameStart) + LetterCase::Convert(item.Path.substr(nameStart), style);
+    const bool renamed = item.IsFolder ? fileSystem_.RenameFolder(item.Path, newPath) : fileSystem_.RenameFile(item.Path, newPath);
+    if (!renamed) {
+        return false;
+    }
+    item.Path = newPath;
+    if (ListItemState* line = Line(item.ItemIndex)) {
+        const std::wstring title = fileSystem_.ExtractFileTitle(newPath);
+        line->SetText(0, item.IsFolder ? title + FolderListing::FolderSuffix : title);
+    }
+    return true;
+}
+
+bool ProcessingRun::DateEntry(const WorkItem& item)
+{
+    const Variant moment(ChosenMoment());
+    const std::int32_t attributes = fileSystem_.GetFileAttributes(item.Path);
+    if (attributes == -1 || ((attributes & ReadOnly) != 0 && !Checked(state_.CheckOptionsIgnorereadonly()))) {
+        return false;
+    }
+    bool dated = false;
+    {
+        const ClearedAttributes cleared(fileSystem_, item.Path, attributes);
+        dated = item.IsFolder ? fileSystem_.SetFolderDateTime(item.Path, moment) : fileSystem_.SetFileDateTime(item.Path, moment);
+    }
+    if (ListItemState* line = dated ? Line(item.ItemIndex) : nullptr) {
+        const Variant shown = item.IsFolder ? fileSystem_.GetFolderDateTime(item.Path) : fileSystem_.GetFileDateTime(item.Path);
+        line->SetText(1, shown.ToText());
+    }
+    return dated;
+}
+
+// The date picker's calendar date with the time picker's time of day, as a
+// date value: no text round trip can change the century.
+OleDate ProcessingRun::ChosenMoment()
+{
+    const OleDate date = state_.DateTimePickerModifiedDate().Value().ToDate();
+    return date.WithTimeOf(state_.DateTimePickerModifiedTime().Value().ToDate());
+}
+
+void ProcessingRun::ReportFailure(const std::wstring& path, bool logOpen)
+{
+    const std::wstring message = AccessError + path;
+    if (logOpen) {
+        log_.WriteLine(L"", message);
+    } else {
+        window_.ShowWarning(message, MessageBoxButtons::Ok);
+    }
+}
+
+void ProcessingRun::ShowSummary(std::int32_t errors, bool logOpen)
+{
+    if (errors <= 0) {
+        return;
+    }
+    if (!logOpen) {
+        window_.ShowWarning(SummaryText(errors), MessageBoxButtons::Ok);
+        return;
+    }
+    if (window_.ShowWarning(SummaryText(errors) + L", logboek bekijken?", MessageBoxButtons::YesNo) == MessageBoxChoice::Yes &&
+        !window_.OpenDocument(log_.FileName(), L"")) {
+        window_.ShowWarning(OpenError + log_.FileName(), MessageBoxButtons::Ok);
+    }
+}
+
+void ProcessingRun::ResetAfterRun()
+{
+    state_.CommandProcess().SetEnabled(false);
+    state_.ProgressBarVarnook().SetValue(0);
+    window_.SetMousePointer(MousePointer::Default);
+}
+
+ListItemState* ProcessingRun::Line(std::int32_t index)
+{
+    return index >= 0 ? state_.ListViewFolderItems().ListItems().Item(index) : nullptr;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/FolderListing.h"
+#include "app/FormVarnookState.h"
+#include "app/WindowServices.h"
+#include "services/FileNotification.h"
+#include "services/FileSystem.h"
+#include "settings/Logging.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The Process command: renames the selected items (and, with Subfolders,
+// everything below selected folders) to the chosen letter-case style and/or
+// gives them the chosen moment, counting, reporting and summing up what
+// could not be done. Every entry stands on its own: whatever fails in one,
+// its attributes are put back, it counts once, and the run goes on.
+class ProcessingRun {
+public:
+    struct WorkItem {
+        std::wstring Path;
+        std::int32_t ItemIndex;
+        bool IsFolder;
+    };
+
+    static constexpr const wchar_t* LogTitle = L"logboekbestand";
+    static constexpr const wchar_t* AccessError = L"Fout bij het verkrijgen van toegang tot ";
+    static constexpr const wchar_t* OpenError = L"Fout bij het openen van ";
+
+    ProcessingRun(FormVarnookState& state, WindowServices& window, FolderListing& listing, FileNotification& watch,
+        Logging& log, std::function<std::wstring()> currentFolder, std::function<std::wstring()> explorerFolder);
+
+    // Refused (returns at once) while a run is in progress.
+    void Run();
+    [[nodiscard]] bool InProgress() const noexcept { return inProgress_; }
+
+    // Children before parents: with Subfolders on, every folder comes after
+    // everything below it (its subfolders, then its files, then itself), so
+    // renaming inside a folder cannot undo the moment just given to it.
+    [[nodiscard]] std::vector<WorkItem> BuildWorkList();
+
+private:
+    class Activity;
+
+    void RefreshExplorerViews();
+    void AppendContents(const std::wstring& folder, std::vector<WorkItem>& work);
+    void AppendFiles(const std::wstring& folder, std::vector<WorkItem>& work);
+    [[nodiscard]] bool ProcessEntry(WorkItem& item);
+    [[nodiscard]] bool ProcessEntrySafely(WorkItem& item) noexcept;
+    [[nodiscard]] bool RenameEntry(WorkItem& item, int style);
+    [[nodiscard]] bool DateEntry(const WorkItem& item);
+    void ReportFailure(const std::wstring& path, bool logOpen);
+    void ShowSummary(std::int32_t errors, bool logOpen);
+    void ResetAfterRun();
+    [[nodiscard]] ListItemState* Line(std::int32_t index);
+    [[nodiscard]] OleDate ChosenMoment();
+
+    FormVarnookState& state_;
+    WindowServices& window_;
+    FolderListing& listing_;
+    FileNotification& watch_;
+    Logging& log_;
+    std::function<std::wstring()> currentFolder_;
+    std::function<std::wstring()> explorerFolder_;
+    FileSystem fileSystem_;
+    bool inProgress_ = false;
+};

@@ -1,0 +1,364 @@
+#include "ProcessingTestBed.h"
+
+#include "runtime/RuntimeError.h"
+#include "support/ActionWindow.h"
+
+#include <regex>
+
+namespace {
+
+using ProcessingRunTest = ProcessingTestBed;
+
+const std::wstring AccessError = L"Fout bij het verkrijgen van toegang tot ";
+
+} // namespace
+
+TEST_F(ProcessingRunTest, NothingSelectedIsAnEmptyRun)
+{
+    temp.MakeFile(L"a.txt");
+    List();
+    Choose(1, true);
+    state.CommandProcess().SetEnabled(true);
+    run.Run();
+    EXPECT_TRUE(window.warnings.empty());
+    EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"a.txt"});
+    EXPECT_FALSE(state.CommandProcess().Enabled());
+    EXPECT_EQ(state.ProgressBarVarnook().Value(), 0);
+    EXPECT_EQ(window.GetMousePointer(), MousePointer::Default);
+    EXPECT_FALSE(run.InProgress());
+}
+
+TEST_F(ProcessingRunTest, CurrentCaseWithoutModifiedChangesNothingButDeselects)
+{
+    temp.MakeFile(L"mixed Case.txt");
+    const auto before = Moment(temp / L"mixed Case.txt");
+    List();
+    Select(L"mixed Case.txt");
+    Choose(0, false);
+    run.Run();
+    EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"mixed Case.txt"});
+    EXPECT_EQ(Moment(temp / L"mixed Case.txt"), before);
+    EXPECT_FALSE(Line(L"mixed Case.txt")->Selected());
+    EXPECT_TRUE(window.warnings.empty());
+}
+
+TEST_F(ProcessingRunTest, StylesRenameTheWholeNameAndUpdateTheLine)
+{
+    const std::pair<int, std::wstring> styles[] = {
+        {1, L"MY REPORT.TXT"}, {2, L"my report.txt"}, {3, L"My report.txt"}, {4, L"My Report.txt"}};
+    for (const auto& [style, expected] : styles) {
+        TempFolder own;
+        folder = own.Path();
+        own.MakeFile(L"my report.TXT", "inhoud");
+        List();
+        Select(L"my report.TXT");
+        Choose(style, false);
+        run.Run();
+        EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{expected}) << "style " << style;
+        EXPECT_EQ(state.ListViewFolderItems().ListItems().Item(0)->Text(0), expected);
+        EXPECT_EQ(TempFolder::ReadAll(own / expected), "inhoud");
+    }
+    EXPECT_TRUE(window.warnings.empty());
+}
+
+TEST_F(ProcessingRunTest, NameAlreadyInTheStyleIsStillASuccess)
+{
+    temp.MakeFile(L"KLAAR.TXT");
+    List();
+    Select(L"KLAAR.TXT");
+    Choose(1, false);
+    run.Run();
+    EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"KLAAR.TXT"});
+    EXPECT_TRUE(window.warnings.empty());
+}
+
+TEST_F(ProcessingRunTest, RenamedItemGetsTheMomentUnderItsNewName)
+{
+    temp.MakeFile(L"oud.txt");
+    temp.MakeFolder(L"map");
+    List();
+    Select(L"oud.txt");
+    Select(L"map <DIR>");
+    Choose(1, true);
+    SetMoment(2026, 7, 15, 9, 30, 15);
+    run.Run();
+    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"OUD.TXT", L"MAP"}));
+    EXPECT_EQ(FileSystem().GetFileDateTime(temp / L"OUD.TXT").ToText(), L"15-7-2026 09:30:15");
+    EXPECT_EQ(Moment(temp / L"MAP"), L"15-7-2026 09:30:15");
+    EXPECT_EQ(Line(L"OUD.TXT")->Text(1), L"15-7-2026 09:30:15");
+    EXPECT_EQ(Line(L"MAP <DIR>")->Text(1), L"15-7-2026 09:30:15");
+    EXPECT_TRUE(window.warnings.empty());
+}
+
+TEST_F(ProcessingRunTest, CenturyOfTheChosenDateIsKept)
+{
+    temp.MakeFile(L"oud.txt");
+    List();
+    Select(L"oud.txt");
+    Choose(0, true);
+    SetMoment(1950, 2, 3, 4, 5, 6);
+    run.Run();
+    EXPECT_EQ(FileSystem().GetFileDateTime(temp / L"oud.txt").ToText(), L"3-2-1950 04:05:06");
+}
+
+TEST_F(ProcessingRunTest, SubfoldersAreProcessedChildrenFirstAndKeepTheirMoment)
+{
+    temp.MakeFile(L"top\\a.txt");
+    temp.MakeFile(L"top\\sub\\b.txt");
+    temp.MakeFile(L"top\\sub\\deeper\\c.txt");
+    temp.MakeFile(L"top\\other\\d.txt");
+    temp.MakeFile(L"loose.txt");
+    List();
+    Select(L"top <DIR>");
+    state.CheckOptionsSubfolders().SetValue(1);
+
+    const auto work = run.BuildWorkList();
+    ASSERT_EQ(work.size(), 8u);
+    EXPECT_EQ(work.back().Path, temp / L"top");
+    EXPECT_EQ(work.back().ItemIndex, 0);
+    for (size_t i = 0; i < work.size(); ++i) {
+        for (size_t later = i + 1; later < work.size(); ++later) {
+            EXPECT_NE(work[later].Path.rfind(work[i].Path + L"\\", 0), 0u)
+                << testing::PrintToString(work[later].Path) << " comes after " << testing::PrintToString(work[i].Path);
+        }
+    }
+
+    Choose(1, true);
+    SetMoment(2024, 2, 29, 23, 59, 58);
+    run.Run();
+    EXPECT_TRUE(window.warnings.empty());
+    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"TOP", L"loose.txt"}));
+    EXPECT_EQ(NamesIn(temp / L"TOP"), (std::set<std::wstring>{L"A.TXT", L"SUB", L"OTHER"}));
+    EXPECT_EQ(NamesIn(temp / L"TOP\\SUB\\DEEPER"), std::set<std::wstring>{L"C.TXT"});
+    for (const auto* below : {L"TOP", L"TOP\\SUB", L"TOP\\SUB\\DEEPER", L"TOP\\OTHER", L"TOP\\SUB\\B.TXT"}) {
+        EXPECT_EQ(Moment(temp / below), L"29-2-2024 23:59:58") << testing::PrintToString(std::wstring(below));
+    }
+    EXPECT_EQ(Line(L"TOP <DIR>")->Text(1), L"29-2-2024 23:59:58");
+    EXPECT_EQ(Line(L"loose.txt")->Text(0), L"loose.txt");
+}
+
+TEST_F(ProcessingRunTest, WithoutSubfoldersOnlyTheFolderItself)
+{
+    temp.MakeFile(L"top\\inner.txt");
+    List();
+    Select(L"top <DIR>");
+    Choose(1, false);
+    run.Run();
+    EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"TOP"});
+    EXPECT_EQ(NamesIn(temp / L"TOP"), std::set<std::wstring>{L"inner.txt"});
+}
+
+TEST_F(ProcessingRunTest, HiddenAndSystemItemsFollowTheOption)
+{
+    const auto hidden = temp.MakeFile(L"top\\hidden.txt");
+    const auto system = temp.MakeFolder(L"top\\system");
+    temp.MakeFile(L"top\\system\\inside.txt");
+    temp.MakeFile(L"top\\plain.txt");
+    FileSystem().SetFileAttributes(hidden, FILE_ATTRIBUTE_HIDDEN);
+    FileSystem().SetFolderAttributes(system, FILE_ATTRIBUTE_SYSTEM);
+    List();
+    Select(L"top <DIR>");
+    state.CheckOptionsSubfolders().SetValue(1);
+    Choose(1, false);
+    run.Run();
+    EXPECT_EQ(NamesIn(temp / L"TOP"), (std::set<std::wstring>{L"hidden.txt", L"system", L"PLAIN.TXT"}));
+    EXPECT_EQ(NamesIn(temp / L"TOP\\system"), std::set<std::wstring>{L"inside.txt"});
+
+    state.CheckOptionsHiddensystem().SetValue(1);
+    List();
+    Select(L"TOP <DIR>");
+    run.Run();
+    EXPECT_EQ(NamesIn(temp / L"TOP"), (std::set<std::wstring>{L"HIDDEN.TXT", L"SYSTEM", L"PLAIN.TXT"}));
+    EXPECT_EQ(NamesIn(temp / L"TOP\\SYSTEM"), std::set<std::wstring>{L"INSIDE.TXT"});
+    EXPECT_EQ(Attributes(temp / L"TOP\\HIDDEN.TXT"), FILE_ATTRIBUTE_HIDDEN);
+}
+
+TEST_F(ProcessingRunTest, ReadOnlyItemsKeepTheirMomentUnlessIgnored)
+{
+    const auto file = temp.MakeFile(L"alleen lezen.txt");
+    FileSystem().SetFileAttributes(file, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+    const auto before = Moment(file);
+    state.CheckOptionsHiddensystem().SetValue(1);
+    List();
+    Select(L"alleen lezen.txt");
+    Choose(4, true);
+    SetMoment(2011, 11, 11, 11, 11, 11);
+    run.Run();
+    const auto renamed = temp / L"Alleen Lezen.txt";
+    EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"Alleen Lezen.txt"});
+    EXPECT_EQ(Moment(renamed), before);
+    EXPECT_EQ(WarningTexts(), (std::vector<std::wstring>{AccessError + renamed, L"1 ontoegankelijk object gevonden"}));
+
+    state.CheckOptionsIgnorereadonly().SetValue(1);
+    Select(L"Alleen Lezen.txt");
+    run.Run();
+    EXPECT_EQ(Moment(renamed), L"11-11-2011 11:11:11");
+    EXPECT_EQ(Attributes(renamed), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(window.warnings.size(), 2u);
+}
+
+TEST_F(ProcessingRunTest, FailedRenameFollowedByADateChangeCountsAsSuccess)
+{
+    const auto file = temp.MakeFile(L"bezet.txt");
+    // Another program holds the file open without letting it be renamed.
+    const FileHandle holder(::CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+        OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(holder);
+    List();
+    Select(L"bezet.txt");
+    Choose(1, true);
+    SetMoment(2015, 5, 5, 5, 5, 5);
+    run.Run();
+    EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"bezet.txt"});
+    EXPECT_EQ(Moment(file), L"5-5-2015 05:05:05");
+    EXPECT_TRUE(window.warnings.empty());
+}
+
+TEST_F(ProcessingRunTest, LoggedFailuresAreSummedUpWithTheOfferToOpenTheLog)
+{
+    const auto first = temp.MakeFile(L"een.txt");
+    const auto second = temp.MakeFile(L"twee.txt");
+    FileSystem().SetFileAttributes(first, FILE_ATTRIBUTE_READONLY);
+    FileSystem().SetFileAttributes(second, FILE_ATTRIBUTE_READONLY);
+    List();
+    Select(L"een.txt");
+    Select(L"twee.txt");
+    Choose(0, true);
+    state.CheckOptionsLog().SetValue(1);
+    window.warningAnswers = {MessageBoxChoice::Yes};
+    run.Run();
+
+    EXPECT_EQ(WarningTexts(), std::vector<std::wstring>{L"2 ontoegankelijke objecten gevonden, logboek bekijken?"});
+    EXPECT_EQ(window.warnings[0].buttons, MessageBoxButtons::YesNo);
+    ASSERT_EQ(window.openedDocuments.size(), 1u);
+    EXPECT_EQ(window.openedDocuments[0].document, log.FileName());
+    const std::string content = TempFolder::ReadAll(log.FileName());
+    const std::string stamp = R"(\d\d-\d\d-\d{4} \d\d:\d\d:\d\d  Fout bij het verkrijgen van toegang tot [^\r]*)";
+    EXPECT_TRUE(std::regex_match(content, std::regex("\\*\\*\\* Pellonar Varnook logboekbestand \\*\\*\\*\r\n-{39}\r\n" +
+        stamp + "een\\.txt\r\n" + stamp + "twee\\.txt\r\n"))) << content;
+}
+
+TEST_F(ProcessingRunTest, LogThatCannotBeOpenedFallsBackToMessageBoxes)
+{
+    const auto file = temp.MakeFile(L"een.txt");
+    FileSystem().SetFileAttributes(file, FILE_ATTRIBUTE_READONLY);
+    log.SetFileName(logFolder / L"no such folder\\varnook.log");
+    List();
+    Select(L"een.txt");
+    Choose(0, true);
+    state.CheckOptionsLog().SetValue(1);
+    run.Run();
+    EXPECT_EQ(WarningTexts(), (std::vector<std::wstring>{AccessError + file, L"1 ontoegankelijk object gevonden"}));
+    EXPECT_TRUE(window.openedDocuments.empty());
+}
+
+TEST_F(ProcessingRunTest, ShellFailingToOpenTheLogIsReported)
+{
+    const auto file = temp.MakeFile(L"een.txt");
+    FileSystem().SetFileAttributes(file, FILE_ATTRIBUTE_READONLY);
+    List();
+    Select(L"een.txt");
+    Choose(0, true);
+    state.CheckOptionsLog().SetValue(1);
+    window.warningAnswers = {MessageBoxChoice::Yes};
+    window.shellAnswers = {false};
+    run.Run();
+    EXPECT_EQ(WarningTexts(), (std::vector<std::wstring>{L"1 ontoegankelijk object gevonden, logboek bekijken?",
+                                  L"Fout bij het openen van " + log.FileName()}));
+}
+
+TEST_F(ProcessingRunTest, ShowingTheFolderInTheFileManagerRefreshesItsViews)
+{
+    temp.MakeFile(L"a.txt");
+    List();
+    Select(L"a.txt");
+    run.Run();
+    EXPECT_EQ(window.associationChangedCount, 0);
+    explorerFolder = folder;
+    Select(L"a.txt");
+    run.Run();
+    EXPECT_EQ(window.associationChangedCount, 1);
+}
+
+TEST_F(ProcessingRunTest, AnErrorInOneEntryLeavesTheOthersAndTheEndOfTheRun)
+{
+    temp.MakeFile(L"a.txt");
+    temp.MakeFile(L"b.txt");
+    List();
+    Select(L"a.txt");
+    Select(L"b.txt");
+    Choose(1, true);
+    // A picker value that is no date makes every date step raise an error.
+    struct BrokenPicker final : DateTimePickerState {
+        Variant Value() const override { throw TypeMismatchError(); }
+        void SetValue(const Variant&) override {}
+    };
+    struct StateWithBrokenPicker final : FormVarnookState {
+        FormVarnookModel& model;
+        BrokenPicker picker;
+        explicit StateWithBrokenPicker(FormVarnookModel& m) : model(m) {}
+        ListViewState& ListViewFolderItems() override { return model.ListViewFolderItems(); }
+        ComboBoxState& ComboOptionsConversion() override { return model.ComboOptionsConversion(); }
+        CheckBoxState& CheckOptionsLog() override { return model.CheckOptionsLog(); }
+        CheckBoxState& CheckOptionsSubfolders() override { return model.CheckOptionsSubfolders(); }
+        CheckBoxState& CheckOptionsModified() override { return model.CheckOptionsModified(); }
+        CheckBoxState& CheckOptionsIgnorereadonly() override { return model.CheckOptionsIgnorereadonly(); }
+        CheckBoxState& CheckOptionsHiddensystem() override { return model.CheckOptionsHiddensystem(); }
+        DateTimePickerState& DateTimePickerModifiedDate() override { return picker; }
+        DateTimePickerState& DateTimePickerModifiedTime() override { return model.DateTimePickerModifiedTime(); }
+        ProgressBarState& ProgressBarVarnook() override { return model.ProgressBarVarnook(); }
+        CommandButtonState& CommandProcess() override { return model.CommandProcess(); }
+        LabelState& LabelFolderCurrentfolder() override { return model.LabelFolderCurrentfolder(); }
+    } broken(state);
+    ProcessingRun brokenRun{broken, window, listing, watch, log, [this] { return folder; }, [] { return std::wstring(); }};
+    state.CommandProcess().SetEnabled(true);
+    brokenRun.Run();
+
+    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"A.TXT", L"B.TXT"}));
+    EXPECT_EQ(WarningTexts(), (std::vector<std::wstring>{AccessError + temp / L"A.TXT", AccessError + temp / L"B.TXT",
+                                  L"2 ontoegankelijke objecten gevonden"}));
+    EXPECT_FALSE(state.CommandProcess().Enabled());
+    EXPECT_EQ(state.ProgressBarVarnook().Value(), 0);
+    EXPECT_EQ(window.GetMousePointer(), MousePointer::Default);
+}
+
+TEST_F(ProcessingRunTest, WhileRunningASecondRunIsRefusedAndARelistingWaits)
+{
+    temp.MakeFile(L"a.txt");
+    temp.MakeFile(L"b.txt");
+    List();
+    Select(L"a.txt");
+    Select(L"b.txt");
+    Choose(1, false);
+    ActionWindow actions;
+    std::int32_t linesDuringRun = -1;
+    actions.Post([&] {
+        run.Run();
+        listing.FillFolderList();
+        linesDuringRun = state.ListViewFolderItems().ListItems().Count();
+        EXPECT_EQ(Line(L"b.txt")->Selected(), true);
+    });
+    run.Run();
+    EXPECT_EQ(linesDuringRun, 2);
+    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"A.TXT", L"B.TXT"}));
+    // The re-listing asked for during the run came after it.
+    EXPECT_EQ(Line(L"A.TXT")->Tag(), L"0");
+    EXPECT_EQ(state.ListViewFolderItems().ListItems().SelectedCount(), 0);
+}
+
+TEST_F(ProcessingRunTest, MoreThan32767EntriesAreAllWorkedThrough)
+{
+    const std::wstring many = SessionFixture(L"many-files");
+    if (many.empty()) {
+        GTEST_SKIP() << "the test session made no folder of many files";
+    }
+    folder = FileSystem().ExtractFolder(many);
+    List();
+    Select(L"many-files <DIR>");
+    state.CheckOptionsSubfolders().SetValue(1);
+    Choose(0, false);
+    run.Run();
+    EXPECT_EQ(state.ProgressBarVarnook().Max(), 40'001);
+    EXPECT_TRUE(window.warnings.empty());
+    EXPECT_FALSE(Line(L"many-files <DIR>")->Selected());
+}

@@ -1,0 +1,70 @@
+#include "ProcessingTestBed.h"
+
+ListItemState* ProcessingTestBed::Line(const std::wstring& text)
+{
+    auto& items = state.ListViewFolderItems().ListItems();
+    for (std::int32_t i = 0; i < items.Count(); ++i) {
+        if (items.Item(i)->Text(0) == text) {
+            return items.Item(i);
+        }
+    }
+    ADD_FAILURE() << "no line " << testing::PrintToString(text);
+    static struct : ListItemState {
+        std::wstring Text(std::int32_t) const override { return {}; }
+        void SetText(std::int32_t, const std::wstring&) override {}
+        std::wstring Tag() const override { return {}; }
+        void SetTag(const std::wstring&) override {}
+        bool Selected() const override { return false; }
+        void SetSelected(bool) override {}
+    } missing;
+    return &missing;
+}
+
+void ProcessingTestBed::Choose(int style, bool modified)
+{
+    state.ComboOptionsConversion().SetListIndex(style);
+    state.CheckOptionsModified().SetValue(modified ? 1 : 0);
+}
+
+void ProcessingTestBed::SetMoment(int year, int month, int day, int hour, int minute, int second)
+{
+    // The date picker's time of day and the time picker's date must not matter.
+    state.DateTimePickerModifiedDate().SetValue(Variant(*OleDate::FromParts(year, month, day, 7, 7, 7)));
+    state.DateTimePickerModifiedTime().SetValue(Variant(*OleDate::FromParts(2003, 3, 3, hour, minute, second)));
+}
+
+std::vector<std::wstring> ProcessingTestBed::WarningTexts() const
+{
+    std::vector<std::wstring> texts;
+    for (const auto& warning : window.warnings) {
+        texts.push_back(warning.text);
+    }
+    return texts;
+}
+
+std::set<std::wstring> ProcessingTestBed::NamesIn(const std::wstring& folder)
+{
+    std::set<std::wstring> names;
+    WIN32_FIND_DATAW entry;
+    const FindHandle search(::FindFirstFileW(TempFolder::LongForm(folder + L"\\*").c_str(), &entry));
+    if (search) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name != L"." && name != L"..") {
+                names.insert(name);
+            }
+        } while (::FindNextFileW(search.Get(), &entry));
+    }
+    return names;
+}
+
+std::wstring ProcessingTestBed::Moment(const std::wstring& path)
+{
+    const FileSystem fileSystem;
+    return (fileSystem.IsFolder(path) ? fileSystem.GetFolderDateTime(path) : fileSystem.GetFileDateTime(path)).ToText();
+}
+
+int ProcessingTestBed::Attributes(const std::wstring& path)
+{
+    return FileSystem().GetFileAttributes(path) & 0x7;
+}

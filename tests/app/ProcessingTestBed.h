@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/FolderListing.h"
+#include "app/FormVarnookModel.h"
+#include "app/ProcessingRun.h"
+#include "platform/Handles.h"
+#include "services/FileNotificationObserver.h"
+#include "support/RecordingWindowServices.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+// The main window's procedures on the in-memory state, over a real folder,
+// with recorded message boxes and shell requests.
+class ProcessingTestBed : public testing::Test {
+protected:
+    struct IgnoredWatchEvents final : FileNotificationObserver {
+        void FileChange() override {}
+        void FolderChange() override {}
+        void Terminate() override {}
+    };
+
+    TempFolder temp;
+    TempFolder logFolder;
+    std::wstring folder = temp.Path();
+    FormVarnookModel state;
+    WindowHandle owner{::CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+        ::GetModuleHandleW(nullptr), nullptr)};
+    RecordingWindowServices window{owner.Get()};
+    IgnoredWatchEvents watchEvents;
+    FileNotification watch{watchEvents};
+    Logging log;
+    std::wstring explorerFolder;
+    FolderListing listing{state, [this] { return folder; }};
+    ProcessingRun run{state, window, listing, watch, log, [this] { return folder; }, [this] { return explorerFolder; }};
+
+    ProcessingTestBed()
+    {
+        log.SetFileName(logFolder / L"varnook.log");
+        listing.RecordColumnWidths();
+    }
+
+    void List() { listing.FillFolderList(); }
+    ListItemState* Line(const std::wstring& text);
+    void Select(const std::wstring& text) { Line(text)->SetSelected(true); }
+    void Choose(int style, bool modified);
+    void SetMoment(int year, int month, int day, int hour, int minute, int second);
+    [[nodiscard]] std::vector<std::wstring> WarningTexts() const;
+
+    static std::set<std::wstring> NamesIn(const std::wstring& folder);
+    static std::wstring Moment(const std::wstring& path);
+    static int Attributes(const std::wstring& path);
+};
