@@ -315,12 +315,16 @@ TEST_F(FileNotificationTest, RestartFromTerminateWatchesTheNewFolder)
     EXPECT_EQ(observer.events, (Events{"Terminate", "FileChange", "Terminate"}));
 }
 
-// Closing the program while a watch runs: the watch ends, the restart from
-// Terminate is refused, and the quit request stays for the main loop.
+// Closing the program while a watch runs: the watch ends without handling
+// the last change, the restart from Terminate is refused, and the quit
+// request stays for the main loop.
 TEST_F(FileNotificationTest, QuitEndsTheWatchAndStaysInTheQueue)
 {
     observer.onTerminate = [&] { watch.Create(folder.Path()); };
-    actions.Post([] { ::PostQuitMessage(5); });
+    actions.Post([&] {
+        folder.MakeFile(L"late.txt", "x");
+        ::PostQuitMessage(5);
+    });
     EndWatchAfter(5000);
     watch.Create(folder.Path());
     EXPECT_FALSE(timedOut);
