@@ -50,11 +50,11 @@ void PreviewKeyRelease(const MSG& message)
     }
 }
 
-bool Navigate(const MSG& message)
+bool Navigate(MSG message)
 {
     for (HWND window : NavigationWindows()) {
         if (Contains(window, message.hwnd)) {
-            return ::IsDialogMessageW(window, const_cast<MSG*>(&message)) != FALSE;
+            return ::IsDialogMessageW(window, &message) != FALSE;
         }
     }
     return false;

@@ -93,18 +93,24 @@ void FileNotification::RunWatch(const std::wstring& folder)
 // One pass of the loop; false when the watch has ended.
 bool FileNotification::RunPass(const std::wstring& folder, const FileSystem& fileSystem)
 {
-    bool signalled = false;
+    Wake wake = Wake::Other;
     if (fileSystem.IsFolder(folder)) {
-        signalled = WaitForChange();
+        wake = WaitForChange();
     } else {
         observer_.FolderChange();
         Destroy();
+    }
+    // A wait that ran out found no message waiting: asking the queue again
+    // would only cost time on every idle pass.
+    if (wake == Wake::TimedOut) {
+        return true;
     }
     if (!PendingMessages::Process()) {
         // The program is closing: no more change handling on its window.
         Destroy();
         return false;
     }
+    const bool signalled = wake == Wake::Change;
     if (active_ && !signalled) {
         return true;
     }
@@ -115,12 +121,19 @@ bool FileNotification::RunPass(const std::wstring& folder, const FileSystem& fil
 }
 
 // Wakes for a change, for arriving window messages or at the interval; only
-// a change counts.
-bool FileNotification::WaitForChange() const
+// a change counts as one.
+FileNotification::Wake FileNotification::WaitForChange() const
 {
     const HANDLE watch = watch_.Get();
     const DWORD timeout = interval_ > 0 ? static_cast<DWORD>(interval_) : 0;
-    return ::MsgWaitForMultipleObjectsEx(1, &watch, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0;
+    switch (::MsgWaitForMultipleObjectsEx(1, &watch, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE)) {
+    case WAIT_OBJECT_0:
+        return Wake::Change;
+    case WAIT_TIMEOUT:
+        return Wake::TimedOut;
+    default:
+        return Wake::Other;
+    }
 }
 
 bool FileNotification::Rearm()

@@ -44,10 +44,12 @@ protected:
     virtual bool RearmWatch(HANDLE watch);
 
 private:
+    enum class Wake { Change, TimedOut, Other };
+
     bool StartWatch(const std::wstring& folder);
     void RunWatch(const std::wstring& folder);
     bool RunPass(const std::wstring& folder, const FileSystem& fileSystem);
-    bool WaitForChange() const;
+    Wake WaitForChange() const;
     bool Rearm();
     void RaiseTerminate();
 

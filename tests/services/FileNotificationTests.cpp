@@ -129,6 +129,19 @@ TEST_F(FileNotificationTest, FileCreatedInTheFolderRaisesFileChange)
     EXPECT_FALSE(watch.Active());
 }
 
+TEST_F(FileNotificationTest, FolderPastTheOldPathLimitIsWatched)
+{
+    const std::wstring deep = folder.MakeFolder(std::wstring(120, L'a') + L"\\" + std::wstring(120, L'b') + L"\\" +
+        std::wstring(40, L'c'));
+    ASSERT_GT(deep.size(), static_cast<size_t>(MAX_PATH));
+    actions.Post([&] { folder.MakeFile(deep.substr(folder.Path().size() + 1) + L"\\new.txt", "x"); });
+    DestroyOnFileChange();
+    EndWatchAfter(5000);
+    watch.Create(deep);
+    EXPECT_FALSE(timedOut);
+    EXPECT_EQ(observer.events, (Events{"FileChange", "Terminate"}));
+}
+
 TEST_F(FileNotificationTest, FileCreatedInASubfolderRaisesNothing)
 {
     folder.MakeFolder(L"sub");
@@ -302,12 +315,16 @@ TEST_F(FileNotificationTest, RestartFromTerminateWatchesTheNewFolder)
     EXPECT_EQ(observer.events, (Events{"Terminate", "FileChange", "Terminate"}));
 }
 
-// Closing the program while a watch runs: the watch ends, the restart from
-// Terminate is refused, and the quit request stays for the main loop.
+// Closing the program while a watch runs: the watch ends without handling
+// the last change, the restart from Terminate is refused, and the quit
+// request stays for the main loop.
 TEST_F(FileNotificationTest, QuitEndsTheWatchAndStaysInTheQueue)
 {
     observer.onTerminate = [&] { watch.Create(folder.Path()); };
-    actions.Post([] { ::PostQuitMessage(5); });
+    actions.Post([&] {
+        folder.MakeFile(L"late.txt", "x");
+        ::PostQuitMessage(5);
+    });
     EndWatchAfter(5000);
     watch.Create(folder.Path());
     EXPECT_FALSE(timedOut);
