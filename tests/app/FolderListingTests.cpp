@@ -1,0 +1,123 @@
+#include "ProcessingTestBed.h"
+
+#include "app/PathCompaction.h"
+
+namespace {
+
+using FolderListingTest = ProcessingTestBed;
+
+std::vector<std::wstring> LineTexts(FormVarnookModel& state)
+{
+    std::vector<std::wstring> texts;
+    auto& items = state.ListViewFolderItems().ListItems();
+    for (std::int32_t i = 0; i < items.Count(); ++i) {
+        texts.push_back(items.Item(i)->Text(0) + L"|" + items.Item(i)->Tag());
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST_F(FolderListingTest, FoldersFirstThenFilesEachSortedByName)
+{
+    temp.MakeFolder(L"B");
+    temp.MakeFolder(L"a");
+    temp.MakeFolder(L"_x");
+    temp.MakeFile(L"Zeta.txt");
+    temp.MakeFile(L"alpha.txt");
+    temp.MakeFile(L"10.txt");
+    List();
+    EXPECT_EQ(LineTexts(state), (std::vector<std::wstring>{L"_x <DIR>|1", L"a <DIR>|1", L"B <DIR>|1", L"10.txt|0",
+                                    L"alpha.txt|0", L"Zeta.txt|0"}));
+}
+
+TEST_F(FolderListingTest, LinesCarryTheModificationMoment)
+{
+    const auto file = temp.MakeFile(L"a.txt");
+    const auto sub = temp.MakeFolder(L"sub");
+    ASSERT_TRUE(FileSystem().SetFileDateTime(file, Variant(L"7-12-2026 14:03:05")));
+    ASSERT_TRUE(FileSystem().SetFolderDateTime(sub, Variant(L"1-1-2000 00:00:00")));
+    List();
+    EXPECT_EQ(Line(L"a.txt")->Text(1), L"7-12-2026 14:03:05");
+    EXPECT_EQ(Line(L"sub <DIR>")->Text(1), L"1-1-2000 00:00:00");
+}
+
+TEST_F(FolderListingTest, HiddenAndSystemItemsFollowTheOption)
+{
+    FileSystem().SetFileAttributes(temp.MakeFile(L"hidden.txt"), FILE_ATTRIBUTE_HIDDEN);
+    FileSystem().SetFolderAttributes(temp.MakeFolder(L"system"), FILE_ATTRIBUTE_SYSTEM);
+    temp.MakeFile(L"plain.txt");
+    List();
+    EXPECT_EQ(LineTexts(state), std::vector<std::wstring>{L"plain.txt|0"});
+    state.CheckOptionsHiddensystem().SetValue(1);
+    List();
+    EXPECT_EQ(LineTexts(state), (std::vector<std::wstring>{L"system <DIR>|1", L"hidden.txt|0", L"plain.txt|0"}));
+}
+
+TEST_F(FolderListingTest, LastColumnMakesRoomForTheScrollBarOnlyWhenNeeded)
+{
+    for (int i = 0; i < 5; ++i) {
+        temp.MakeFile(L"f" + std::to_wstring(i));
+    }
+    auto& list = state.ListViewFolderItems();
+    const auto designed = list.Column(1)->ActualWidth();
+    list.SetVisibleCount(3);
+    List();
+    EXPECT_EQ(list.Column(1)->ActualWidth(), designed - 16);
+    List();
+    EXPECT_EQ(list.Column(1)->ActualWidth(), designed - 16);
+    list.SetVisibleCount(10);
+    List();
+    EXPECT_EQ(list.Column(1)->ActualWidth(), designed);
+}
+
+TEST_F(FolderListingTest, RefillLeavesNothingSelectedAndProcessDisabled)
+{
+    temp.MakeFile(L"a.txt");
+    List();
+    Select(L"a.txt");
+    state.CommandProcess().SetEnabled(true);
+    List();
+    EXPECT_EQ(state.ListViewFolderItems().ListItems().SelectedCount(), 0);
+    EXPECT_FALSE(state.CommandProcess().Enabled());
+}
+
+TEST_F(FolderListingTest, LabelShowsTheFolderWholeOrShortenedWithTooltip)
+{
+    List();
+    auto& label = state.LabelFolderCurrentfolder();
+    label.SetWidth(5000);
+    List();
+    EXPECT_EQ(label.Caption(), folder);
+    EXPECT_EQ(label.ToolTipText(), L"");
+
+    label.SetWidth(150);
+    List();
+    EXPECT_NE(label.Caption(), folder);
+    EXPECT_NE(label.Caption().find(L"..."), std::wstring::npos);
+    EXPECT_LE(PathCompaction(nullptr).TextWidth(label.Caption()), 150);
+    EXPECT_EQ(label.ToolTipText(), folder);
+}
+
+TEST_F(FolderListingTest, MissingFolderGivesAnEmptyList)
+{
+    folder = temp / L"missing";
+    List();
+    EXPECT_EQ(state.ListViewFolderItems().ListItems().Count(), 0);
+}
+
+TEST(PathCompaction, KeepsRootAndLastComponents)
+{
+    const PathCompaction compaction(nullptr);
+    const std::wstring path = L"C:\\Documents\\Projecten\\Verslagen\\2026\\december\\jaarverslag.docx";
+    EXPECT_EQ(compaction.Compact(path, 10000), path);
+    const std::wstring tail = L"C:\\...\\december\\jaarverslag.docx";
+    EXPECT_EQ(compaction.Compact(path, compaction.TextWidth(tail)), tail);
+    const std::wstring tiny = compaction.Compact(path, compaction.TextWidth(L"jaar..."));
+    EXPECT_EQ(tiny, L"jaar...");
+
+    const std::wstring longPath = L"C:\\" + std::wstring(300, L'x') + L"\\name.txt";
+    const std::wstring compacted = compaction.Compact(longPath, 200);
+    EXPECT_LE(compaction.TextWidth(compacted), 200);
+    EXPECT_EQ(compacted, L"C:\\...\\name.txt");
+}
