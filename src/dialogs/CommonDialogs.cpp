@@ -431,6 +431,7 @@ bool CommonDialogs::ShowPrint()
     const bool confirmed = ::PrintDlgW(&request) != FALSE;
     AdoptReturned(deviceMode, request.hDevMode);
     AdoptReturned(deviceNames, request.hDevNames);
+    // Nothing here draws on the printer context the dialog hands back.
     const MemoryDc printerDc(request.hDC);
     if (!confirmed) {
         return false;

@@ -2,7 +2,7 @@
 
 #include "runtime/Boundary.h"
 
-int CALLBACK BrowseCallbackProc(HWND dialog, UINT message, LPARAM /*param*/, LPARAM data) noexcept
+int CALLBACK BrowseCallbackProc(HWND dialog, UINT message, LPARAM, LPARAM data) noexcept
 {
     return CallGuarded(0, [&] {
         if (message == BFFM_INITIALIZED && data != 0) {
