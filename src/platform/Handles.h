@@ -113,6 +113,27 @@ struct SharedMemoryLockTraits {
     static void Close(Handle h) noexcept { ::SHUnlockShared(h); }
 };
 
+struct PrinterHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::ClosePrinter(h); }
+};
+
+// Movable global memory, the currency of the common dialogs' device records.
+struct GlobalMemoryTraits {
+    using Handle = HGLOBAL;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::GlobalFree(h); }
+};
+
+// COM objects are released rather than closed.
+template <typename Interface>
+struct ComInterfaceTraits {
+    using Handle = Interface*;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { h->Release(); }
+};
+
 using FileHandle = UniqueHandle<FileHandleTraits>;
 using FindHandle = UniqueHandle<FindHandleTraits>;
 using ChangeNotificationHandle = UniqueHandle<ChangeNotificationTraits>;
@@ -126,6 +147,10 @@ using Pidl = CoTaskMem;
 using WindowHandle = UniqueHandle<WindowTraits>;
 using MappedView = UniqueHandle<MappedViewTraits>;
 using SharedMemoryLock = UniqueHandle<SharedMemoryLockTraits>;
+using PrinterHandle = UniqueHandle<PrinterHandleTraits>;
+using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
+template <typename Interface>
+using ComInterface = UniqueHandle<ComInterfaceTraits<Interface>>;
 
 // A window's device context is released to its window, so it keeps both.
 class WindowDc {
@@ -192,4 +217,28 @@ public:
 private:
     HDC dc_;
     HGDIOBJ previous_;
+};
+
+// The fixed address of movable global memory while it is in use.
+template <typename Record>
+class LockedGlobal {
+public:
+    explicit LockedGlobal(HGLOBAL memory) noexcept
+        : memory_(memory), record_(memory != nullptr ? static_cast<Record*>(::GlobalLock(memory)) : nullptr) {}
+    ~LockedGlobal()
+    {
+        if (record_ != nullptr) {
+            ::GlobalUnlock(memory_);
+        }
+    }
+    LockedGlobal(const LockedGlobal&) = delete;
+    LockedGlobal& operator=(const LockedGlobal&) = delete;
+
+    [[nodiscard]] Record* Get() const noexcept { return record_; }
+    Record* operator->() const noexcept { return record_; }
+    explicit operator bool() const noexcept { return record_ != nullptr; }
+
+private:
+    HGLOBAL memory_;
+    Record* record_;
 };

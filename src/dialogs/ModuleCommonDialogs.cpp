@@ -1,0 +1,13 @@
+#include "dialogs/ModuleCommonDialogs.h"
+
+#include "runtime/Boundary.h"
+
+int CALLBACK BrowseCallbackProc(HWND dialog, UINT message, LPARAM, LPARAM data) noexcept
+{
+    return CallGuarded(0, [&] {
+        if (message == BFFM_INITIALIZED && data != 0) {
+            ::SendMessageW(dialog, BFFM_SETSELECTIONW, FALSE, data);
+        }
+        return 0;
+    });
+}
