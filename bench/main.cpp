@@ -1,10 +1,15 @@
-// Measures the file services on big folders, each against a bare loop of the
-// same Win32 calls. Usage: varnook-benchmark FOLDER, where FOLDER holds
+// Measures the file services, the folder listing and the processing run on
+// big folders, against a bare loop of the same Win32 calls where there is one.
+// Usage: varnook-benchmark FOLDER [enumeration|listing|run], where FOLDER holds
 //   many-files\  100,000 empty files
 //   tree\        2,000 folders (100 x 20) of 10 empty files each
+//   listing\     1,000 empty folders and 30,000 empty files
+//   run-ours\, run-bare\  two identical trees of 500 folders (20 x 25) with
+//                         20 empty files each, all names in lower case
 // (scripts/benchmark.sh makes them with native tools before starting).
 
 #include "Benchmark.h"
+#include "ProcessingBenchmark.h"
 
 #include "platform/Handles.h"
 #include "services/FileSystem.h"
@@ -110,11 +115,21 @@ void BenchmarkEnumeration(Benchmark& benchmark, const std::wstring& root)
 int wmain(int argc, wchar_t** argv)
 {
     if (argc < 2) {
-        std::fwprintf(stderr, L"usage: varnook-benchmark FOLDER\n");
+        std::fwprintf(stderr, L"usage: varnook-benchmark FOLDER [enumeration|listing|run]\n");
         return 2;
     }
     const std::wstring root = fs.RemoveFolderBackslash(argv[1]);
+    const std::wstring only = argc > 2 ? argv[2] : L"";
     Benchmark benchmark(7);
-    BenchmarkEnumeration(benchmark, root);
+    if (only.empty() || only == L"enumeration") {
+        BenchmarkEnumeration(benchmark, root);
+    }
+    if (only.empty() || only == L"listing") {
+        BenchmarkListing(benchmark, root + L"\\listing");
+    }
+    if (only.empty() || only == L"run") {
+        Benchmark slowBenchmark(3);
+        BenchmarkProcessingRun(slowBenchmark, root + L"\\run-ours", root + L"\\run-bare");
+    }
     return 0;
 }

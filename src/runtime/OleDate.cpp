@@ -17,6 +17,24 @@ std::wstring FormatWith(Format&& format)
     return text;
 }
 
+std::wstring LocaleDateText(const SYSTEMTIME& time)
+{
+    return FormatWith([&time](wchar_t* buffer, int capacity) {
+        return ::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, buffer, capacity);
+    });
+}
+
+std::wstring ClockText(SYSTEMTIME time)
+{
+    // Only the clock matters here; a fixed date keeps early years valid.
+    time.wYear = 2000;
+    time.wMonth = 1;
+    time.wDay = 1;
+    return FormatWith([&time](wchar_t* buffer, int capacity) {
+        return ::GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &time, nullptr, buffer, capacity);
+    });
+}
+
 } // namespace
 
 std::optional<OleDate> OleDate::FromParts(int year, int month, int day, int hour, int minute, int second)
@@ -71,35 +89,31 @@ OleDate OleDate::WithTimeOf(OleDate time) const
     return joined.value_or(*this);
 }
 
+std::wstring OleDate::TextOf(const SYSTEMTIME& time)
+{
+    return LocaleDateText(time) + L" " + ClockText(time);
+}
+
 std::wstring OleDate::DateText() const
 {
     const SYSTEMTIME time = ToSystemTime();
-    if (time.wYear < 1601) {
-        // The locale functions stop at the file-time epoch; the variant
-        // conversion covers the rest of the range with the same format.
-        BSTR text = nullptr;
-        if (FAILED(::VarBstrFromDate(value_, LOCALE_USER_DEFAULT, VAR_DATEVALUEONLY, &text))) {
-            throw TypeMismatchError();
-        }
-        std::wstring result(text, ::SysStringLen(text));
-        ::SysFreeString(text);
-        return result;
+    if (time.wYear >= 1601) {
+        return LocaleDateText(time);
     }
-    return FormatWith([&time](wchar_t* buffer, int capacity) {
-        return ::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, buffer, capacity);
-    });
+    // The locale functions stop at the file-time epoch; the variant
+    // conversion covers the rest of the range with the same format.
+    BSTR text = nullptr;
+    if (FAILED(::VarBstrFromDate(value_, LOCALE_USER_DEFAULT, VAR_DATEVALUEONLY, &text))) {
+        throw TypeMismatchError();
+    }
+    std::wstring result(text, ::SysStringLen(text));
+    ::SysFreeString(text);
+    return result;
 }
 
 std::wstring OleDate::TimeText() const
 {
-    SYSTEMTIME time = ToSystemTime();
-    // Only the clock matters here; a fixed date keeps early years valid.
-    time.wYear = 2000;
-    time.wMonth = 1;
-    time.wDay = 1;
-    return FormatWith([&time](wchar_t* buffer, int capacity) {
-        return ::GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &time, nullptr, buffer, capacity);
-    });
+    return ClockText(ToSystemTime());
 }
 
 std::wstring OleDate::ToText() const

@@ -34,6 +34,8 @@ public:
     [[nodiscard]] OleDate WithTimeOf(OleDate time) const;
 
     [[nodiscard]] std::wstring ToText() const;
+    // The same text straight from a time of 1601 or later, as file times are.
+    [[nodiscard]] static std::wstring TextOf(const SYSTEMTIME& time);
     [[nodiscard]] std::wstring DateText() const;
     [[nodiscard]] std::wstring TimeText() const;
 

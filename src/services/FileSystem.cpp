@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <atomic>
 #include <iterator>
+#include <mutex>
+#include <set>
 #include <optional>
 
 namespace {
@@ -198,8 +200,7 @@ Variant ModifiedText(const std::wstring& path, bool allowFile)
         return Variant(std::wstring());
     }
     const auto local = UtcToLocal(data->ftLastWriteTime);
-    const auto moment = local ? OleDate::FromSystemTime(*local) : std::nullopt;
-    return Variant(moment ? moment->ToText() : std::wstring());
+    return Variant(local ? OleDate::TextOf(*local) : std::wstring());
 }
 
 std::optional<FILETIME> FileTimeFromMoment(const Variant& datetime)
@@ -321,17 +322,56 @@ bool HasRequestedName(const std::wstring& path)
     return NameOnDisk(path) == NamePart(path);
 }
 
+// The root of a path (C:\, \\server\share), or empty text when it has none.
+std::wstring RootOf(const std::wstring& path)
+{
+    std::wstring root = path;
+    while (!IsRoot(root)) {
+        const auto start = FileSpecStart(root);
+        if (!start) {
+            return {};
+        }
+        root.resize(*start);
+    }
+    return root;
+}
+
+// Roots whose file system was seen to report a case-only rename as done
+// while leaving the old name. Remembering them spares every later case-only
+// rename there the failed attempt and its check. Knowing too little here only
+// costs time: the way through a temporary name works on every file system.
+class CaseBlindRoots {
+public:
+    bool Contains(const std::wstring& root)
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        return roots_.contains(root);
+    }
+    void Add(const std::wstring& root)
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        roots_.insert(root);
+    }
+
+private:
+    std::mutex mutex_;
+    std::set<std::wstring> roots_;
+};
+
+CaseBlindRoots caseBlindRoots;
+
 // Some file systems (and Wine) report success for a rename that changes only
 // the letter case and leave the old name. Going through a temporary name
 // forces the change; if the second step fails the item gets its old name back.
+// A move to a name that no item holds stores that name as given.
 bool RenameThroughTemporaryName(const std::wstring& oldpath, const std::wstring& newpath)
 {
     const std::wstring temporary = UnusedTemporaryName(FolderPart(newpath));
-    if (!Move(newpath, temporary)) {
+    if (!Move(oldpath, temporary)) {
         return false;
     }
     if (Move(temporary, newpath)) {
-        return HasRequestedName(newpath);
+        return true;
     }
     Move(temporary, oldpath);
     return false;
@@ -339,13 +379,25 @@ bool RenameThroughTemporaryName(const std::wstring& oldpath, const std::wstring&
 
 bool RenameItem(const std::wstring& oldpath, const std::wstring& newpath)
 {
+    if (oldpath == newpath) {
+        return Move(oldpath, newpath);
+    }
+    const bool caseOnly = PathsEqualIgnoringCase(oldpath, newpath);
+    const std::wstring root = caseOnly ? RootOf(newpath) : std::wstring();
+    if (caseOnly && caseBlindRoots.Contains(root)) {
+        return RenameThroughTemporaryName(oldpath, newpath);
+    }
     if (!Move(oldpath, newpath)) {
         return false;
     }
     if (HasRequestedName(newpath)) {
         return true;
     }
-    return PathsEqualIgnoringCase(oldpath, newpath) && RenameThroughTemporaryName(oldpath, newpath);
+    if (!caseOnly) {
+        return false;
+    }
+    caseBlindRoots.Add(root);
+    return RenameThroughTemporaryName(oldpath, newpath);
 }
 
 struct FolderEntry {
@@ -529,15 +581,7 @@ std::wstring FileSystem::ExtractFolder(const std::wstring& folder) const
 
 std::wstring FileSystem::ExtractDrive(const std::wstring& file) const
 {
-    std::wstring path = file;
-    while (!IsRoot(path)) {
-        const auto start = FileSpecStart(path);
-        if (!start) {
-            return {};
-        }
-        path.resize(*start);
-    }
-    return path;
+    return RootOf(file);
 }
 
 std::wstring FileSystem::ExpandFolder(const std::wstring& folder) const
