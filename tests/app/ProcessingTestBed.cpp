@@ -42,22 +42,6 @@ std::vector<std::wstring> ProcessingTestBed::WarningTexts() const
     return texts;
 }
 
-std::set<std::wstring> ProcessingTestBed::NamesIn(const std::wstring& folder)
-{
-    std::set<std::wstring> names;
-    WIN32_FIND_DATAW entry;
-    const FindHandle search(::FindFirstFileW(TempFolder::LongForm(folder + L"\\*").c_str(), &entry));
-    if (search) {
-        do {
-            const std::wstring name = entry.cFileName;
-            if (name != L"." && name != L"..") {
-                names.insert(name);
-            }
-        } while (::FindNextFileW(search.Get(), &entry));
-    }
-    return names;
-}
-
 std::wstring ProcessingTestBed::Moment(const std::wstring& path)
 {
     const FileSystem fileSystem;

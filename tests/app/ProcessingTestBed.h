@@ -50,7 +50,7 @@ protected:
     void SetMoment(int year, int month, int day, int hour, int minute, int second);
     [[nodiscard]] std::vector<std::wstring> WarningTexts() const;
 
-    static std::set<std::wstring> NamesIn(const std::wstring& folder);
+    static std::set<std::wstring> NamesIn(const std::wstring& folder) { return TempFolder::NamesIn(folder); }
     static std::wstring Moment(const std::wstring& path);
     static int Attributes(const std::wstring& path);
 };

@@ -33,22 +33,6 @@ std::uint64_t UtcTicks(int year, int month, int day, int hour, int minute, int s
     return Ticks(time);
 }
 
-std::set<std::wstring> NamesIn(const std::wstring& folder)
-{
-    std::set<std::wstring> names;
-    WIN32_FIND_DATAW entry;
-    const FindHandle search(::FindFirstFileW(TempFolder::LongForm(folder + L"\\*").c_str(), &entry));
-    if (search) {
-        do {
-            const std::wstring name = entry.cFileName;
-            if (name != L"." && name != L"..") {
-                names.insert(name);
-            }
-        } while (::FindNextFileW(search.Get(), &entry));
-    }
-    return names;
-}
-
 Variant Moment(int year, int month, int day, int hour, int minute, int second)
 {
     return Variant(*OleDate::FromParts(year, month, day, hour, minute, second));
@@ -226,14 +210,14 @@ TEST(FileSystemRename, CaseOnlyChangeReachesTheDisk)
     TempFolder temp;
     const auto file = temp.MakeFile(L"my report.TXT", "inhoud");
     ASSERT_TRUE(fs.RenameFile(file, temp / L"My Report.txt"));
-    EXPECT_EQ(NamesIn(temp.Path()), std::set<std::wstring>{L"My Report.txt"});
+    EXPECT_EQ(TempFolder::NamesIn(temp.Path()), std::set<std::wstring>{L"My Report.txt"});
     EXPECT_EQ(TempFolder::ReadAll(temp / L"My Report.txt"), "inhoud");
 
     const auto folder = temp.MakeFolder(L"oude map");
     temp.MakeFile(L"oude map\\kind.txt");
     ASSERT_TRUE(fs.RenameFolder(folder, temp / L"OUDE MAP"));
-    EXPECT_EQ(NamesIn(temp.Path()), (std::set<std::wstring>{L"My Report.txt", L"OUDE MAP"}));
-    EXPECT_EQ(NamesIn(temp / L"OUDE MAP"), std::set<std::wstring>{L"kind.txt"});
+    EXPECT_EQ(TempFolder::NamesIn(temp.Path()), (std::set<std::wstring>{L"My Report.txt", L"OUDE MAP"}));
+    EXPECT_EQ(TempFolder::NamesIn(temp / L"OUDE MAP"), std::set<std::wstring>{L"kind.txt"});
 }
 
 TEST(FileSystemRename, IdenticalNameSucceedsAndChangesNothing)
@@ -241,7 +225,7 @@ TEST(FileSystemRename, IdenticalNameSucceedsAndChangesNothing)
     TempFolder temp;
     const auto file = temp.MakeFile(L"Same.txt");
     EXPECT_TRUE(fs.RenameFile(file, file));
-    EXPECT_EQ(NamesIn(temp.Path()), std::set<std::wstring>{L"Same.txt"});
+    EXPECT_EQ(TempFolder::NamesIn(temp.Path()), std::set<std::wstring>{L"Same.txt"});
 }
 
 TEST(FileSystemRename, OntoAnotherItemFailsAndChangesNothing)
@@ -253,7 +237,7 @@ TEST(FileSystemRename, OntoAnotherItemFailsAndChangesNothing)
     EXPECT_FALSE(fs.RenameFile(a, temp / L"b.txt"));
     EXPECT_FALSE(fs.RenameFile(a, temp / L"B.TXT"));
     EXPECT_FALSE(fs.RenameFile(a, temp / L"C"));
-    EXPECT_EQ(NamesIn(temp.Path()), (std::set<std::wstring>{L"a.txt", L"b.txt", L"c"}));
+    EXPECT_EQ(TempFolder::NamesIn(temp.Path()), (std::set<std::wstring>{L"a.txt", L"b.txt", L"c"}));
     EXPECT_EQ(TempFolder::ReadAll(temp / L"a.txt"), "A");
     EXPECT_EQ(TempFolder::ReadAll(temp / L"b.txt"), "B");
 }
@@ -263,9 +247,9 @@ TEST(FileSystemRename, OtherNamesAndMissingItems)
     TempFolder temp;
     const auto a = temp.MakeFile(L"a.txt");
     EXPECT_TRUE(fs.RenameFile(a, temp / L"z.txt"));
-    EXPECT_EQ(NamesIn(temp.Path()), std::set<std::wstring>{L"z.txt"});
+    EXPECT_EQ(TempFolder::NamesIn(temp.Path()), std::set<std::wstring>{L"z.txt"});
     EXPECT_FALSE(fs.RenameFile(temp / L"missing.txt", temp / L"MISSING.TXT"));
-    EXPECT_EQ(NamesIn(temp.Path()), std::set<std::wstring>{L"z.txt"});
+    EXPECT_EQ(TempFolder::NamesIn(temp.Path()), std::set<std::wstring>{L"z.txt"});
 }
 
 TEST(FileSystemRename, NamesOutsideTheAnsiCodePage)
@@ -278,7 +262,7 @@ TEST(FileSystemRename, NamesOutsideTheAnsiCodePage)
     ASSERT_TRUE(fs.RenameFolder(cyrillic, temp / L"\u041f\u0410\u041f\u041a\u0410"));
     ASSERT_TRUE(fs.SetFileDateTime(cjk, Moment(2019, 9, 9, 9, 9, 9)));
     EXPECT_EQ(fs.GetFileDateTime(cjk).ToText(), L"9-9-2019 09:09:09");
-    EXPECT_EQ(NamesIn(temp.Path()),
+    EXPECT_EQ(TempFolder::NamesIn(temp.Path()),
         (std::set<std::wstring>{L"\u0391\u0392\u0393.TXT", L"\u041f\u0410\u041f\u041a\u0410", L"\u65e5\u672c\u8a9e.txt"}));
 }
 
@@ -300,10 +284,10 @@ TEST(FileSystemLongPaths, EveryOperationWorksPast260Characters)
     ASSERT_TRUE(fs.SetFolderDateTime(folder, Moment(2022, 3, 3, 3, 3, 3)));
     EXPECT_EQ(fs.GetFolderDateTime(folder).ToText(), L"3-3-2022 03:03:03");
     ASSERT_TRUE(fs.RenameFile(file, folder + L"\\LONG NAME.TXT"));
-    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"LONG NAME.TXT", L"made"}));
+    EXPECT_EQ(TempFolder::NamesIn(folder), (std::set<std::wstring>{L"LONG NAME.TXT", L"made"}));
     EXPECT_TRUE(fs.RemoveFile(folder + L"\\LONG NAME.TXT", false));
     EXPECT_TRUE(fs.RemoveFolder(folder + L"\\made", false));
-    EXPECT_TRUE(NamesIn(folder).empty());
+    EXPECT_TRUE(TempFolder::NamesIn(folder).empty());
 }
 
 TEST(FileSystemItems, CopyOverwritesAndCreateNeedsTheParent)

@@ -88,6 +88,22 @@ bool TempFolder::Exists(const std::wstring& path)
     return ::GetFileAttributesW(LongForm(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::set<std::wstring> TempFolder::NamesIn(const std::wstring& folder)
+{
+    std::set<std::wstring> names;
+    WIN32_FIND_DATAW entry;
+    const FindHandle search(::FindFirstFileW(LongForm(folder + L"\\*").c_str(), &entry));
+    if (search) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name != L"." && name != L"..") {
+                names.insert(name);
+            }
+        } while (::FindNextFileW(search.Get(), &entry));
+    }
+    return names;
+}
+
 std::string TempFolder::ReadAll(const std::wstring& path)
 {
     const FileHandle file(::CreateFileW(LongForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

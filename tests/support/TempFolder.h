@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 
 // A fresh folder under the user's temporary folder, removed with everything
@@ -23,6 +24,8 @@ public:
 
     // Helpers for any path, long paths included.
     static bool Exists(const std::wstring& path);
+    // The names in a folder as the file system stores them, "." and ".." left out.
+    static std::set<std::wstring> NamesIn(const std::wstring& folder);
     static std::string ReadAll(const std::wstring& path);
     static void RemoveTree(const std::wstring& path);
     // The path with the \\?\ prefix that lifts the 260-character limit.
