@@ -64,6 +64,7 @@ bool FileNotification::StartWatch(const std::wstring& folder)
     if (PendingMessages::IsQuitPending()) {
         return false;
     }
+    nextFolderCheck_ = 0;
     watch_.Reset(::FindFirstChangeNotificationW(folder.c_str(), FALSE, static_cast<DWORD>(filter_)));
     active_ = watch_.IsValid();
     return active_;
@@ -94,7 +95,7 @@ void FileNotification::RunWatch(const std::wstring& folder)
 bool FileNotification::RunPass(const std::wstring& folder, const FileSystem& fileSystem)
 {
     Wake wake = Wake::Other;
-    if (fileSystem.IsFolder(folder)) {
+    if (FolderStillThere(folder, fileSystem)) {
         wake = WaitForChange();
     } else {
         observer_.FolderChange();
@@ -115,9 +116,24 @@ bool FileNotification::RunPass(const std::wstring& folder, const FileSystem& fil
         return true;
     }
     if (signalled) {
+        // A change may be the folder's own going: look at once.
+        nextFolderCheck_ = 0;
         observer_.FileChange();
     }
     return Rearm();
+}
+
+// A vanished folder does not signal its watch, so the loop looks for it; at
+// most every FolderCheckInterval, because asking the platform on every idle
+// pass would double what an idle watch costs.
+bool FileNotification::FolderStillThere(const std::wstring& folder, const FileSystem& fileSystem)
+{
+    const ULONGLONG now = ::GetTickCount64();
+    if (now < nextFolderCheck_) {
+        return true;
+    }
+    nextFolderCheck_ = now + FolderCheckInterval;
+    return fileSystem.IsFolder(folder);
 }
 
 // Wakes for a change, for arriving window messages or at the interval; only

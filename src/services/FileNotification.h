@@ -17,6 +17,9 @@ class FileSystem;
 // working while Create runs and the observer's events come from inside it.
 class FileNotification {
 public:
+    // The longest time in milliseconds before a vanished folder is noticed.
+    static constexpr ULONGLONG FolderCheckInterval = 100;
+
     explicit FileNotification(FileNotificationObserver& observer) noexcept;
     virtual ~FileNotification() = default;
     FileNotification(const FileNotification&) = delete;
@@ -49,6 +52,7 @@ private:
     bool StartWatch(const std::wstring& folder);
     void RunWatch(const std::wstring& folder);
     bool RunPass(const std::wstring& folder, const FileSystem& fileSystem);
+    bool FolderStillThere(const std::wstring& folder, const FileSystem& fileSystem);
     Wake WaitForChange() const;
     bool Rearm();
     void RaiseTerminate();
@@ -59,5 +63,6 @@ private:
     std::int32_t interval_ = 0;
     ChangeNotificationHandle watch_;
     bool raisingTerminate_ = false;
+    ULONGLONG nextFolderCheck_ = 0;
     std::optional<std::wstring> restartFolder_;
 };
