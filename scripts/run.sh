@@ -31,7 +31,7 @@ trap 'wineserver -k >/dev/null 2>&1 || true; kill "$xvfb_pid" 2>/dev/null || tru
 
 # A private prefix, so that Wine can draw the window frame itself (there is
 # no window manager) without changing the settings of the user's own prefix.
-export WINEPREFIX="$build/wineprefix-run"
+export WINEPREFIX="${XDG_CACHE_HOME:-$HOME/.cache}/varnook/wineprefix-run"
 mkdir -p "$WINEPREFIX"
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
 

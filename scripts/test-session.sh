@@ -25,11 +25,11 @@ done
 export DISPLAY=":$display"
 
 # Fixtures that Windows programs cannot make quickly or at all under Wine:
-# a folder of 40,000 files (Wine checks each new name against the whole
+# a folder of 100,000 files (Wine checks each new name against the whole
 # folder) and a tree holding a link back to its own root.
 fixtures="$(mktemp -d /tmp/varnook-fixtures.XXXXXX)"
 mkdir -p "$fixtures/many-files" "$fixtures/linked-tree/a/d" "$fixtures/linked-tree/b"
-(cd "$fixtures/many-files" && seq -f 'f%.0f' 0 39999 | xargs touch)
+(cd "$fixtures/many-files" && seq -f 'f%.0f' 0 99999 | xargs touch)
 touch "$fixtures/linked-tree/a/x.txt" "$fixtures/linked-tree/a/d/deep.txt" "$fixtures/linked-tree/b/y.txt" "$fixtures/linked-tree/z.txt"
 ln -s .. "$fixtures/linked-tree/a/back-to-root"
 export VARNOOK_TEST_FIXTURES="Z:${fixtures//\//\\}"

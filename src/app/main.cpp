@@ -1,5 +1,6 @@
 #include "app/FormVarnook.h"
 
+#include "platform/PendingMessages.h"
 #include "platform/Win32.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
@@ -14,8 +15,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
         if (form.Show(showCommand)) {
             MSG message;
             while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-                ::TranslateMessage(&message);
-                ::DispatchMessageW(&message);
+                PendingMessages::Dispatch(message);
             }
             exitCode = static_cast<int>(message.wParam);
         }

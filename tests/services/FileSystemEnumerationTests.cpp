@@ -149,7 +149,7 @@ TEST(FileSystemEnumeration, MoreThan32767FilesAreAllListed)
 {
     std::wstring folder = SessionFixture(L"many-files");
     std::optional<TempFolder> own;
-    constexpr int Total = 40'000;
+    constexpr int Total = 100'000;
     if (folder.empty()) {
         own.emplace();
         for (int i = 0; i < Total; ++i) {
