@@ -16,17 +16,7 @@ if [ -n "${DISPLAY:-}" ]; then
   exec wine "$build/varnook.exe"
 fi
 
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-  display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -e "/tmp/.X11-unix/X$display" ] && break
-  sleep 0.1
-done
-export DISPLAY=":$display"
+source "$root/scripts/virtual-display.sh"
 trap 'wineserver -k >/dev/null 2>&1 || true; kill "$xvfb_pid" 2>/dev/null || true' EXIT
 
 # A private prefix, so that Wine can draw the window frame itself (there is

@@ -12,17 +12,7 @@ export LC_ALL=nl_NL.UTF-8
 export TZ=Europe/Amsterdam
 mkdir -p "$HOME" "$WINEPREFIX"
 
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-  display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -e "/tmp/.X11-unix/X$display" ] && break
-  sleep 0.1
-done
-export DISPLAY=":$display"
+source "$(dirname "${BASH_SOURCE[0]}")/virtual-display.sh"
 
 # Fixtures that Windows programs cannot make quickly or at all under Wine:
 # a folder of 100,000 files (Wine checks each new name against the whole

@@ -193,10 +193,12 @@ std::optional<FILETIME> LocalToUtc(const SYSTEMTIME& local)
     return result;
 }
 
-Variant ModifiedText(const std::wstring& path, bool allowFile)
+// The file forms read files only and the folder forms folders only, as
+// opening a folder without backup semantics would fail.
+Variant ModifiedText(const std::wstring& path, bool isFolder)
 {
     const auto data = ReadAttributeData(path);
-    if (!data || (!allowFile && !IsDirectory(*data)) || (allowFile && IsDirectory(*data))) {
+    if (!data || IsDirectory(*data) != isFolder) {
         return Variant(std::wstring());
     }
     const auto local = UtcToLocal(data->ftLastWriteTime);
@@ -635,12 +637,12 @@ void FileSystem::SetFolderAttributes(const std::wstring& folder, std::int32_t at
 
 Variant FileSystem::GetFileDateTime(const std::wstring& file) const
 {
-    return ModifiedText(file, true);
+    return ModifiedText(file, false);
 }
 
 Variant FileSystem::GetFolderDateTime(const std::wstring& folder) const
 {
-    return ModifiedText(folder, false);
+    return ModifiedText(folder, true);
 }
 
 bool FileSystem::SetFileDateTime(const std::wstring& file, const Variant& datetime) const

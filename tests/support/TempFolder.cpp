@@ -1,6 +1,7 @@
 #include "support/TempFolder.h"
 
 #include "platform/Handles.h"
+#include "platform/PathForm.h"
 #include "platform/PlatformText.h"
 #include "platform/Win32.h"
 
@@ -32,13 +33,7 @@ void CreateFolderChain(const std::wstring& folder)
 
 std::wstring TempFolder::LongForm(const std::wstring& path)
 {
-    if (path.rfind(L"\\\\?\\", 0) == 0) {
-        return path;
-    }
-    if (path.rfind(L"\\\\", 0) == 0) {
-        return L"\\\\?\\UNC\\" + path.substr(2);
-    }
-    return L"\\\\?\\" + path;
+    return PathForm::Extended(path);
 }
 
 TempFolder::TempFolder()

@@ -28,7 +28,7 @@ public:
     static std::set<std::wstring> NamesIn(const std::wstring& folder);
     static std::string ReadAll(const std::wstring& path);
     static void RemoveTree(const std::wstring& path);
-    // The path with the \\?\ prefix that lifts the 260-character limit.
+    // The spelling that reaches the platform past 260 characters.
     static std::wstring LongForm(const std::wstring& path);
 
 private:
