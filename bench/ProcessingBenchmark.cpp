@@ -37,8 +37,8 @@ void CollectChildrenFirst(const std::wstring& folder, std::vector<std::pair<std:
 {
     std::vector<std::wstring> files;
     WIN32_FIND_DATAW entry;
-    const FindHandle search(::FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
-        nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    const FindHandle search(::FindFirstFileExW(
+        (folder + L"\\*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (search) {
         do {
             const std::wstring path = folder + L"\\" + entry.cFileName;
@@ -104,7 +104,8 @@ void BenchmarkListing(Benchmark& benchmark, const std::wstring& folder)
     FormVarnookModel state;
     FolderListing listing(state, [&folder] { return folder; });
     listing.RecordColumnWidths();
-    benchmark.Measure(L"FillFolderList, 30,000 files + 1,000 folders", [&] { listing.FillFolderList(); }, 1.0);
+    benchmark.Measure(
+        L"FillFolderList, 30,000 files + 1,000 folders", [&] { listing.FillFolderList(); }, 1.0);
     if (state.ListViewFolderItems().ListItems().Count() != 31'000) {
         std::fwprintf(stderr, L"the listing folder must hold 30,000 files and 1,000 folders\n");
     }
@@ -112,8 +113,8 @@ void BenchmarkListing(Benchmark& benchmark, const std::wstring& folder)
 
 void BenchmarkProcessingRun(Benchmark& benchmark, const std::wstring& ourTree, const std::wstring& bareTree)
 {
-    const WindowHandle owner(::CreateWindowExW(0, L"STATIC", L"benchmark", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr,
-        ::GetModuleHandleW(nullptr), nullptr));
+    const WindowHandle owner(::CreateWindowExW(
+        0, L"STATIC", L"benchmark", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, ::GetModuleHandleW(nullptr), nullptr));
     UnattendedWindowServices window(owner.Get());
     IgnoredWatchEvents events;
     FileNotification watch(events);
@@ -122,7 +123,8 @@ void BenchmarkProcessingRun(Benchmark& benchmark, const std::wstring& ourTree, c
     const FileSystem fileSystem;
     const std::wstring parent = fileSystem.ExtractFolder(ourTree);
     FolderListing listing(state, [&parent] { return parent; });
-    ProcessingRun run(state, window, listing, watch, log, [&parent] { return parent; }, [] { return std::wstring(); });
+    ProcessingRun run(
+        state, window, listing, watch, log, [&parent] { return parent; }, [] { return std::wstring(); });
 
     state.CheckOptionsSubfolders().SetValue(1);
     state.CheckOptionsModified().SetValue(1);
@@ -134,7 +136,8 @@ void BenchmarkProcessingRun(Benchmark& benchmark, const std::wstring& ourTree, c
     // Every repetition changes the case of every name: upper, then lower.
     int ourStyle = StyleThatChanges(ourTree) == LetterCase::Upper ? LetterCase::Lower : LetterCase::Upper;
     int bareStyle = StyleThatChanges(bareTree) == LetterCase::Upper ? LetterCase::Lower : LetterCase::Upper;
-    benchmark.Compare(L"Processing run, 10,000 files in 500 folders",
+    benchmark.Compare(
+        L"Processing run, 10,000 files in 500 folders",
         [&] {
             ourStyle = ourStyle == LetterCase::Upper ? LetterCase::Lower : LetterCase::Upper;
             state.ComboOptionsConversion().SetListIndex(ourStyle);

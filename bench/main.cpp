@@ -27,8 +27,8 @@ template <typename Visit>
 void BareSearch(const std::wstring& folder, Visit&& visit)
 {
     WIN32_FIND_DATAW entry;
-    const FindHandle search(::FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
-        nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    const FindHandle search(::FindFirstFileExW(
+        (folder + L"\\*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!search) {
         return;
     }
@@ -86,22 +86,24 @@ void BenchmarkEnumeration(Benchmark& benchmark, const std::wstring& root)
 
     fs.EnumerateFiles(manyFiles, 0, count, names, L"*");
     Check(count == 100'000, L"many-files must hold 100,000 files");
-    benchmark.Compare(L"EnumerateFiles, 100,000 files",
-        [&] { fs.EnumerateFiles(manyFiles, 0, count, names, L"*"); },
+    benchmark.Compare(
+        L"EnumerateFiles, 100,000 files", [&] { fs.EnumerateFiles(manyFiles, 0, count, names, L"*"); },
         [&] { BareFileCount(manyFiles); });
 
     size_t bareFolders = 0;
     size_t bareFiles = 0;
     BareWalk(tree, bareFolders, bareFiles);
     Check(bareFolders == 2'000 && bareFiles == 20'000, L"tree must hold 2,000 folders and 20,000 files");
-    benchmark.Compare(L"EnumerateRecursiveFolders, 2,000 folders",
+    benchmark.Compare(
+        L"EnumerateRecursiveFolders, 2,000 folders",
         [&] {
             count = 0;
             names.clear();
             fs.EnumerateRecursiveFolders(tree, 0, count, names);
         },
         [&] { BareWalk(tree, bareFolders, bareFiles); });
-    benchmark.Compare(L"EnumerateRecursiveFiles, 20,000 files",
+    benchmark.Compare(
+        L"EnumerateRecursiveFiles, 20,000 files",
         [&] {
             count = 0;
             names.clear();

@@ -45,8 +45,8 @@ public:
         windowClass.hInstance = ::GetModuleHandleW(nullptr);
         windowClass.lpszClassName = L"VarnookWatchMeasure";
         ::RegisterClassExW(&windowClass);
-        window_.Reset(::CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-            windowClass.hInstance, nullptr));
+        window_.Reset(::CreateWindowExW(
+            0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance, nullptr));
         ::SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
 
@@ -73,9 +73,8 @@ private:
 
 std::wstring MakeScratchFolder()
 {
-    const std::wstring temp = ReadPlatformText([](wchar_t* buffer, DWORD capacity) {
-        return ::GetTempPathW(capacity, buffer);
-    });
+    const std::wstring temp =
+        ReadPlatformText([](wchar_t* buffer, DWORD capacity) { return ::GetTempPathW(capacity, buffer); });
     const std::wstring folder = temp + L"varnook-watch-measure-" + std::to_wstring(::GetCurrentProcessId());
     ::CreateDirectoryW(folder.c_str(), nullptr);
     return folder;
@@ -155,7 +154,8 @@ std::vector<double> CreateFilesAndTime(const std::wstring& folder, CountingObser
             std::this_thread::yield();
         }
         const auto reported = Clock::time_point(Clock::duration(observer.lastChange.load()));
-        delays.push_back(reported < created ? -1.0 : std::chrono::duration<double, std::milli>(reported - created).count());
+        delays.push_back(
+            reported < created ? -1.0 : std::chrono::duration<double, std::milli>(reported - created).count());
     }
     return delays;
 }

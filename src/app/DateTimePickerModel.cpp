@@ -38,7 +38,9 @@ Variant PresentMoment()
 
 } // namespace
 
-DateTimePickerModel::DateTimePickerModel() : value_(PresentMoment()) {}
+DateTimePickerModel::DateTimePickerModel() : value_(PresentMoment())
+{
+}
 
 void DateTimePickerModel::SetValue(const Variant& value)
 {

@@ -79,7 +79,8 @@ void FolderListing::AddLines(const std::wstring& folder, std::vector<std::wstrin
         const std::wstring name = folders ? fileSystem_.ExtractFolderTitle(path) : fileSystem_.ExtractFileTitle(path);
         ListItemState* line = items.Item(items.Add(folders ? name + FolderSuffix : name));
         line->SetTag(folders ? L"1" : L"0");
-        const Variant moment = folders ? fileSystem_.GetFolderDateTime(prefix + name) : fileSystem_.GetFileDateTime(prefix + name);
+        const Variant moment =
+            folders ? fileSystem_.GetFolderDateTime(prefix + name) : fileSystem_.GetFileDateTime(prefix + name);
         line->SetText(1, moment.ToText());
     }
 }

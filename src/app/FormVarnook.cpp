@@ -3,7 +3,9 @@
 #include "resource.h"
 #include "runtime/Boundary.h"
 
-FormVarnook::FormVarnook(HINSTANCE instance) : instance_(instance) {}
+FormVarnook::FormVarnook(HINSTANCE instance) : instance_(instance)
+{
+}
 
 bool FormVarnook::RegisterWindowClass() const
 {

@@ -10,8 +10,7 @@ constexpr std::int32_t FolderLabelWidth = 313;
 } // namespace
 
 FormVarnookModel::FormVarnookModel()
-    : listViewFolderItems_({NameColumnWidth, ModifiedColumnWidth}),
-      comboOptionsConversion_(LetterCaseStyles),
+    : listViewFolderItems_({NameColumnWidth, ModifiedColumnWidth}), comboOptionsConversion_(LetterCaseStyles),
       labelFolderCurrentfolder_(FolderLabelWidth)
 {
 }

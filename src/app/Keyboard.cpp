@@ -46,12 +46,9 @@ std::uint8_t SystemSetting(UINT query)
 
 Keyboard::Keyboard()
     : functionkeys_(static_cast<std::uint8_t>(::GetKeyboardType(FunctionKeyQuery))),
-      keyboardtype_(TypeText(::GetKeyboardType(TypeQuery))),
-      layoutid_(ActiveLayoutName()),
-      numlock_(IsLockOn(KeyState(VK_NUMLOCK))),
-      scrolllock_(IsLockOn(KeyState(VK_SCROLL))),
-      shiftlock_(IsLockOn(KeyState(VK_CAPITAL))),
-      repeatdelay_(SystemSetting<int>(SPI_GETKEYBOARDDELAY)),
+      keyboardtype_(TypeText(::GetKeyboardType(TypeQuery))), layoutid_(ActiveLayoutName()),
+      numlock_(IsLockOn(KeyState(VK_NUMLOCK))), scrolllock_(IsLockOn(KeyState(VK_SCROLL))),
+      shiftlock_(IsLockOn(KeyState(VK_CAPITAL))), repeatdelay_(SystemSetting<int>(SPI_GETKEYBOARDDELAY)),
       repeatspeed_(SystemSetting<DWORD>(SPI_GETKEYBOARDSPEED))
 {
 }

@@ -14,7 +14,8 @@ void SortNames(std::int32_t first, std::int32_t last, std::vector<std::wstring>&
     const auto end = names.begin() + last + 1;
     std::vector<std::wstring> keys;
     keys.reserve(static_cast<size_t>(end - begin));
-    std::transform(begin, end, std::back_inserter(keys), [](const std::wstring& name) { return LetterCase::ToLower(name); });
+    std::transform(
+        begin, end, std::back_inserter(keys), [](const std::wstring& name) { return LetterCase::ToLower(name); });
 
     std::vector<size_t> order(keys.size());
     std::iota(order.begin(), order.end(), size_t{0});

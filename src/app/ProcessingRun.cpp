@@ -18,13 +18,15 @@ bool Checked(CheckBoxState& box)
 std::wstring LineName(const std::wstring& text, bool isFolder)
 {
     const std::wstring suffix = FolderListing::FolderSuffix;
-    const bool hasSuffix = text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+    const bool hasSuffix =
+        text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
     return isFolder && hasSuffix ? text.substr(0, text.size() - suffix.size()) : text;
 }
 
 std::wstring SummaryText(std::int32_t errors)
 {
-    return std::to_wstring(errors) + (errors == 1 ? L" ontoegankelijk object gevonden" : L" ontoegankelijke objecten gevonden");
+    return std::to_wstring(errors) +
+        (errors == 1 ? L" ontoegankelijk object gevonden" : L" ontoegankelijke objecten gevonden");
 }
 
 // Clears an item's attributes so its times can be written, and puts the
@@ -200,8 +202,10 @@ bool ProcessingRun::ProcessEntry(WorkItem& item)
 bool ProcessingRun::RenameEntry(WorkItem& item, int style)
 {
     const size_t nameStart = item.Path.find_last_of(L'\\') + 1;
-    const std::wstring newPath = item.Path.substr(0, nameStart) + LetterCase::Convert(item.Path.substr(nameStart), style);
-    const bool renamed = item.IsFolder ? fileSystem_.RenameFolder(item.Path, newPath) : fileSystem_.RenameFile(item.Path, newPath);
+    const std::wstring newPath =
+        item.Path.substr(0, nameStart) + LetterCase::Convert(item.Path.substr(nameStart), style);
+    const bool renamed =
+        item.IsFolder ? fileSystem_.RenameFolder(item.Path, newPath) : fileSystem_.RenameFile(item.Path, newPath);
     if (!renamed) {
         return false;
     }
@@ -223,10 +227,12 @@ bool ProcessingRun::DateEntry(const WorkItem& item)
     bool dated = false;
     {
         const ClearedAttributes cleared(fileSystem_, item.Path, attributes);
-        dated = item.IsFolder ? fileSystem_.SetFolderDateTime(item.Path, moment) : fileSystem_.SetFileDateTime(item.Path, moment);
+        dated = item.IsFolder ? fileSystem_.SetFolderDateTime(item.Path, moment)
+                              : fileSystem_.SetFileDateTime(item.Path, moment);
     }
     if (ListItemState* line = dated ? Line(item.ItemIndex) : nullptr) {
-        const Variant shown = item.IsFolder ? fileSystem_.GetFolderDateTime(item.Path) : fileSystem_.GetFileDateTime(item.Path);
+        const Variant shown =
+            item.IsFolder ? fileSystem_.GetFolderDateTime(item.Path) : fileSystem_.GetFileDateTime(item.Path);
         line->SetText(1, shown.ToText());
     }
     return dated;
@@ -259,7 +265,8 @@ void ProcessingRun::ShowSummary(std::int32_t errors, bool logOpen)
         window_.ShowWarning(SummaryText(errors), MessageBoxButtons::Ok);
         return;
     }
-    if (window_.ShowWarning(SummaryText(errors) + L", logboek bekijken?", MessageBoxButtons::YesNo) == MessageBoxChoice::Yes &&
+    if (window_.ShowWarning(SummaryText(errors) + L", logboek bekijken?", MessageBoxButtons::YesNo) ==
+            MessageBoxChoice::Yes &&
         !window_.OpenDocument(log_.FileName(), L"")) {
         window_.ShowWarning(OpenError + log_.FileName(), MessageBoxButtons::Ok);
     }

@@ -26,7 +26,8 @@ constexpr DWORD SaveFlags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NODEREFER
 constexpr size_t CustomColorCount = 16;
 constexpr LONG BoldWeight = 700;
 constexpr LONG NormalWeight = 400;
-constexpr DWORD PrinterFields = DM_ORIENTATION | DM_PAPERSIZE | DM_COPIES | DM_DEFAULTSOURCE | DM_PRINTQUALITY | DM_DUPLEX;
+constexpr DWORD PrinterFields =
+    DM_ORIENTATION | DM_PAPERSIZE | DM_COPIES | DM_DEFAULTSOURCE | DM_PRINTQUALITY | DM_DUPLEX;
 
 // Dialog requests take no text as "use the platform's default".
 const wchar_t* TextOrNull(const std::wstring& text)
@@ -328,8 +329,9 @@ std::int16_t CommonDialogs::BrowseForFolder()
 
 bool CommonDialogs::ShowOpen()
 {
-    return multiSelect_ ? ShowFileDialog(::GetOpenFileNameW, OpenFlags | MultipleSelectionFlags, MultipleSelectionCapacity)
-                        : ShowFileDialog(::GetOpenFileNameW, OpenFlags, LongestPath);
+    return multiSelect_
+        ? ShowFileDialog(::GetOpenFileNameW, OpenFlags | MultipleSelectionFlags, MultipleSelectionCapacity)
+        : ShowFileDialog(::GetOpenFileNameW, OpenFlags, LongestPath);
 }
 
 bool CommonDialogs::ShowSave()

@@ -164,8 +164,7 @@ public:
     }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
-    WindowDc(WindowDc&& other) noexcept
-        : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
+    WindowDc(WindowDc&& other) noexcept : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
     WindowDc& operator=(WindowDc&&) = delete;
 
     [[nodiscard]] HDC Get() const noexcept { return dc_; }
@@ -190,7 +189,9 @@ public:
     SharedMemoryBlock(const SharedMemoryBlock&) = delete;
     SharedMemoryBlock& operator=(const SharedMemoryBlock&) = delete;
     SharedMemoryBlock(SharedMemoryBlock&& other) noexcept
-        : block_(std::exchange(other.block_, nullptr)), processid_(other.processid_) {}
+        : block_(std::exchange(other.block_, nullptr)), processid_(other.processid_)
+    {
+    }
     SharedMemoryBlock& operator=(SharedMemoryBlock&&) = delete;
 
     [[nodiscard]] HANDLE Get() const noexcept { return block_; }
@@ -224,7 +225,9 @@ template <typename Record>
 class LockedGlobal {
 public:
     explicit LockedGlobal(HGLOBAL memory) noexcept
-        : memory_(memory), record_(memory != nullptr ? static_cast<Record*>(::GlobalLock(memory)) : nullptr) {}
+        : memory_(memory), record_(memory != nullptr ? static_cast<Record*>(::GlobalLock(memory)) : nullptr)
+    {
+    }
     ~LockedGlobal()
     {
         if (record_ != nullptr) {

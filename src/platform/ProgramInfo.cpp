@@ -10,9 +10,8 @@ namespace {
 
 std::wstring ModulePath()
 {
-    return ReadPlatformText([](wchar_t* buffer, DWORD capacity) {
-        return ::GetModuleFileNameW(nullptr, buffer, capacity);
-    });
+    return ReadPlatformText(
+        [](wchar_t* buffer, DWORD capacity) { return ::GetModuleFileNameW(nullptr, buffer, capacity); });
 }
 
 class VersionResource {
@@ -35,7 +34,8 @@ public:
         };
         Translation* translation = nullptr;
         UINT length = 0;
-        if (::VerQueryValueW(data_.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) &&
+        if (::VerQueryValueW(
+                data_.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) &&
             length >= sizeof(Translation)) {
             wchar_t block[64];
             std::swprintf(block, 64, L"\\StringFileInfo\\%04x%04x\\", translation->language, translation->codePage);
@@ -51,7 +51,8 @@ public:
         wchar_t* value = nullptr;
         UINT length = 0;
         const std::wstring query = block_ + name;
-        if (!::VerQueryValueW(data_.data(), query.c_str(), reinterpret_cast<void**>(&value), &length) || value == nullptr) {
+        if (!::VerQueryValueW(data_.data(), query.c_str(), reinterpret_cast<void**>(&value), &length) ||
+            value == nullptr) {
             return {};
         }
         return std::wstring(value, wcsnlen(value, length));

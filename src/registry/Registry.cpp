@@ -27,7 +27,7 @@ RegistryKey CreateKey(HKEY rootkey, const std::wstring& subkey)
 {
     HKEY key = nullptr;
     if (::RegCreateKeyExW(rootkey, subkey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key,
-                          nullptr) != ERROR_SUCCESS) {
+            nullptr) != ERROR_SUCCESS) {
         return RegistryKey();
     }
     return RegistryKey(key);
@@ -56,15 +56,16 @@ std::optional<StoredValue> ReadValue(HKEY rootkey, const std::wstring& subkey, c
     return value;
 }
 
-bool WriteValue(HKEY rootkey, const std::wstring& subkey, const std::wstring& valuename, DWORD type,
-                const void* data, size_t size)
+bool WriteValue(
+    HKEY rootkey, const std::wstring& subkey, const std::wstring& valuename, DWORD type, const void* data, size_t size)
 {
     if (size > std::numeric_limits<DWORD>::max()) {
         return false;
     }
     const RegistryKey key = CreateKey(rootkey, subkey);
-    return key && ::RegSetValueExW(key.Get(), valuename.c_str(), 0, type, static_cast<const BYTE*>(data),
-                                   static_cast<DWORD>(size)) == ERROR_SUCCESS;
+    return key &&
+        ::RegSetValueExW(key.Get(), valuename.c_str(), 0, type, static_cast<const BYTE*>(data),
+            static_cast<DWORD>(size)) == ERROR_SUCCESS;
 }
 
 bool IsStringType(std::int32_t type)
@@ -120,7 +121,7 @@ DWORD LongestName(HKEY key, Names names)
     DWORD longestSubkey = 0;
     DWORD longestValue = 0;
     if (::RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, &longestSubkey, nullptr, nullptr, &longestValue,
-                           nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+            nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
         return 0;
     }
     return names == Names::Subkeys ? longestSubkey : longestValue;
@@ -165,8 +166,8 @@ void ListNames(HKEY key, Names names, std::int32_t& count, std::vector<std::wstr
     }
 }
 
-bool EnumerateNames(HKEY rootkey, const std::wstring& subkey, Names names, std::int32_t& count,
-                    std::vector<std::wstring>& list)
+bool EnumerateNames(
+    HKEY rootkey, const std::wstring& subkey, Names names, std::int32_t& count, std::vector<std::wstring>& list)
 {
     count = 0;
     list.clear();
@@ -186,8 +187,8 @@ bool EnumerateNames(HKEY rootkey, const std::wstring& subkey, Names names, std::
 
 } // namespace
 
-bool Registry::ReadNumberValue(HKEY rootkey, const std::wstring& subkey, const std::wstring& valuename,
-                               std::int32_t& valuedata) const
+bool Registry::ReadNumberValue(
+    HKEY rootkey, const std::wstring& subkey, const std::wstring& valuename, std::int32_t& valuedata) const
 {
     valuedata = 0;
     const auto value = ReadValue(rootkey, subkey, valuename);
@@ -198,17 +199,17 @@ bool Registry::ReadNumberValue(HKEY rootkey, const std::wstring& subkey, const s
     return true;
 }
 
-bool Registry::WriteNumberValue(HKEY rootkey, const std::wstring& subkey, const std::wstring& valuename,
-                                std::int32_t valuedata) const
+bool Registry::WriteNumberValue(
+    HKEY rootkey, const std::wstring& subkey, const std::wstring& valuename, std::int32_t valuedata) const
 {
     const std::uint32_t number = static_cast<std::uint32_t>(valuedata);
     const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
-                                   static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)};
+        static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)};
     return WriteValue(rootkey, subkey, valuename, REG_DWORD, bytes, sizeof(bytes));
 }
 
 bool Registry::ReadStringValue(HKEY rootkey, const std::wstring& subkey, const std::wstring& valuename,
-                               std::wstring& valuedata, std::int32_t& valuetype) const
+    std::wstring& valuedata, std::int32_t& valuetype) const
 {
     valuedata.clear();
     const auto value = ReadValue(rootkey, subkey, valuename);
@@ -224,18 +225,18 @@ bool Registry::ReadStringValue(HKEY rootkey, const std::wstring& subkey, const s
 }
 
 bool Registry::WriteStringValue(HKEY rootkey, const std::wstring& subkey, const std::wstring& valuename,
-                                const std::wstring& valuedata, std::int32_t valuetype) const
+    const std::wstring& valuedata, std::int32_t valuetype) const
 {
     if (!IsStringType(valuetype)) {
         return false;
     }
     const std::wstring stored = valuedata + std::wstring(TerminatorsOf(valuetype), L'\0');
-    return WriteValue(rootkey, subkey, valuename, static_cast<DWORD>(valuetype), stored.data(),
-                      stored.size() * sizeof(wchar_t));
+    return WriteValue(
+        rootkey, subkey, valuename, static_cast<DWORD>(valuetype), stored.data(), stored.size() * sizeof(wchar_t));
 }
 
 bool Registry::ReadBinaryValue(HKEY rootkey, const std::wstring& subkey, const std::wstring& valuename,
-                               std::int32_t& valuedatasize, std::vector<std::uint8_t>& valuedata) const
+    std::int32_t& valuedatasize, std::vector<std::uint8_t>& valuedata) const
 {
     valuedatasize = 0;
     valuedata.clear();
@@ -249,7 +250,7 @@ bool Registry::ReadBinaryValue(HKEY rootkey, const std::wstring& subkey, const s
 }
 
 bool Registry::WriteBinaryValue(HKEY rootkey, const std::wstring& subkey, const std::wstring& valuename,
-                                std::int32_t valuedatasize, const std::vector<std::uint8_t>& valuedata) const
+    std::int32_t valuedatasize, const std::vector<std::uint8_t>& valuedata) const
 {
     if (valuedatasize < 0 || static_cast<size_t>(valuedatasize) > valuedata.size()) {
         return false;
@@ -274,14 +275,14 @@ bool Registry::RemoveKey(HKEY rootkey, const std::wstring& subkey, const std::ws
     return key && ::RegDeleteKeyW(key.Get(), keyname.c_str()) == ERROR_SUCCESS;
 }
 
-bool Registry::EnumerateKeys(HKEY rootkey, const std::wstring& subkey, std::int32_t& numberkeys,
-                             std::vector<std::wstring>& keys) const
+bool Registry::EnumerateKeys(
+    HKEY rootkey, const std::wstring& subkey, std::int32_t& numberkeys, std::vector<std::wstring>& keys) const
 {
     return EnumerateNames(rootkey, subkey, Names::Subkeys, numberkeys, keys);
 }
 
-bool Registry::EnumerateValues(HKEY rootkey, const std::wstring& subkey, std::int32_t& numbervalues,
-                               std::vector<std::wstring>& values) const
+bool Registry::EnumerateValues(
+    HKEY rootkey, const std::wstring& subkey, std::int32_t& numbervalues, std::vector<std::wstring>& values) const
 {
     return EnumerateNames(rootkey, subkey, Names::Values, numbervalues, values);
 }

@@ -23,7 +23,8 @@ std::string AnsiText::Encode(std::wstring_view text)
         return {};
     }
     const int length = CheckedLength(text.size());
-    const int needed = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr, nullptr);
+    const int needed =
+        ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr, nullptr);
     std::string result(static_cast<size_t>(needed), '\0');
     ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, result.data(), needed, nullptr, nullptr);
     return result;

@@ -15,7 +15,8 @@ public:
 
     // Fields out of range (day 0, month 13, ...) carry over as the platform's
     // date arithmetic does; nullopt when the result lies outside 100..9999.
-    [[nodiscard]] static std::optional<OleDate> FromParts(int year, int month, int day, int hour, int minute, int second);
+    [[nodiscard]] static std::optional<OleDate> FromParts(
+        int year, int month, int day, int hour, int minute, int second);
     [[nodiscard]] static std::optional<OleDate> FromSystemTime(const SYSTEMTIME& time);
     // Reads text by the user's regional rules; nullopt when it is no date.
     [[nodiscard]] static std::optional<OleDate> Parse(const std::wstring& text);

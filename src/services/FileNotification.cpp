@@ -23,7 +23,9 @@ private:
 
 } // namespace
 
-FileNotification::FileNotification(FileNotificationObserver& observer) noexcept : observer_(observer) {}
+FileNotification::FileNotification(FileNotificationObserver& observer) noexcept : observer_(observer)
+{
+}
 
 void FileNotification::Create(const std::wstring& folder)
 {
@@ -77,8 +79,7 @@ void FileNotification::RunWatch(const std::wstring& folder)
     }
     try {
         const FileSystem fileSystem;
-        while (RunPass(folder, fileSystem)) {
-        }
+        while (RunPass(folder, fileSystem)) {}
     } catch (...) {
         // The handler's error goes on to the caller; a watch left held
         // would refuse every later Create.

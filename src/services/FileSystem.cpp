@@ -106,7 +106,8 @@ bool MatchesWildcard(const std::wstring& text, const std::wstring& pattern)
     std::optional<size_t> starAt;
     size_t starText = 0;
     while (t < text.size()) {
-        if (p < pattern.size() && (pattern[p] == L'?' || (pattern[p] != L'*' && SameCharacterIgnoringCase(pattern[p], text[t])))) {
+        if (p < pattern.size() &&
+            (pattern[p] == L'?' || (pattern[p] != L'*' && SameCharacterIgnoringCase(pattern[p], text[t])))) {
             ++t;
             ++p;
         } else if (p < pattern.size() && pattern[p] == L'*') {
@@ -175,7 +176,8 @@ std::optional<FILETIME> StandardTimeToUtc(const SYSTEMTIME& local)
     }
     constexpr std::int64_t TicksPerMinute = 600'000'000;
     ULARGE_INTEGER ticks{{clock.dwLowDateTime, clock.dwHighDateTime}};
-    ticks.QuadPart += static_cast<std::uint64_t>(static_cast<std::int64_t>(zone.Bias + zone.StandardBias) * TicksPerMinute);
+    ticks.QuadPart +=
+        static_cast<std::uint64_t>(static_cast<std::int64_t>(zone.Bias + zone.StandardBias) * TicksPerMinute);
     return FILETIME{ticks.LowPart, ticks.HighPart};
 }
 
@@ -183,7 +185,8 @@ std::optional<FILETIME> LocalToUtc(const SYSTEMTIME& local)
 {
     SYSTEMTIME universal{};
     FILETIME result{};
-    if (!::TzSpecificLocalTimeToSystemTime(nullptr, &local, &universal) || !::SystemTimeToFileTime(&universal, &result)) {
+    if (!::TzSpecificLocalTimeToSystemTime(nullptr, &local, &universal) ||
+        !::SystemTimeToFileTime(&universal, &result)) {
         return std::nullopt;
     }
     const auto back = UtcToLocal(result);
@@ -306,8 +309,8 @@ std::wstring UnusedTemporaryName(const std::wstring& folder)
 {
     static std::atomic<unsigned> counter{0};
     for (;;) {
-        const std::wstring candidate = folder + L"~varnook-rename-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-            std::to_wstring(counter++);
+        const std::wstring candidate =
+            folder + L"~varnook-rename-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(counter++);
         if (::GetFileAttributesW(PathForm::Extended(candidate).c_str()) == INVALID_FILE_ATTRIBUTES) {
             return candidate;
         }
@@ -450,8 +453,8 @@ std::vector<FolderEntry> ListSubfolders(const FileSystem& fs, const std::wstring
     return folders;
 }
 
-void AppendFiles(const FileSystem& fs, const std::wstring& startfolder, std::int32_t excludeattr, const std::wstring& pattern,
-    std::vector<std::wstring>& files)
+void AppendFiles(const FileSystem& fs, const std::wstring& startfolder, std::int32_t excludeattr,
+    const std::wstring& pattern, std::vector<std::wstring>& files)
 {
     const std::wstring prefix = fs.AddFolderBackslash(startfolder);
     SearchFolderEntries(prefix, pattern, [&](const wchar_t* name, DWORD attributes) {
@@ -470,7 +473,8 @@ struct FolderScan {
     size_t next = 0;
 };
 
-FolderScan ScanFolder(const FileSystem& fs, const std::wstring& folder, std::int32_t excludeattr, const std::wstring& pattern)
+FolderScan ScanFolder(
+    const FileSystem& fs, const std::wstring& folder, std::int32_t excludeattr, const std::wstring& pattern)
 {
     FolderScan scan{folder, {}, {}};
     if (pattern != L"*") {
@@ -591,7 +595,8 @@ std::wstring FileSystem::ExpandFolder(const std::wstring& folder) const
     // The call counts the terminating NUL in its result, unlike most others.
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD needed = ::ExpandEnvironmentStringsW(folder.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD needed =
+            ::ExpandEnvironmentStringsW(folder.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
         if (needed < 2) {
             return {};
         }
@@ -676,7 +681,8 @@ bool FileSystem::RenameFolder(const std::wstring& oldfolder, const std::wstring&
 
 bool FileSystem::CopyFile(const std::wstring& sourcefile, const std::wstring& destinationfile) const
 {
-    return ::CopyFileW(PathForm::Extended(sourcefile).c_str(), PathForm::Extended(destinationfile).c_str(), FALSE) != FALSE;
+    return ::CopyFileW(PathForm::Extended(sourcefile).c_str(), PathForm::Extended(destinationfile).c_str(), FALSE) !=
+        FALSE;
 }
 
 bool FileSystem::CreateFolder(const std::wstring& folder) const
@@ -708,8 +714,8 @@ void FileSystem::EnumerateFiles(const std::wstring& startfolder, std::int32_t ex
     UpdateCount(numberfiles, files);
 }
 
-void FileSystem::EnumerateFolders(const std::wstring& startfolder, std::int32_t excludeattr, std::int32_t& numberfolders,
-    std::vector<std::wstring>& folders) const
+void FileSystem::EnumerateFolders(const std::wstring& startfolder, std::int32_t excludeattr,
+    std::int32_t& numberfolders, std::vector<std::wstring>& folders) const
 {
     folders.clear();
     for (auto& folder : ListSubfolders(*this, startfolder, excludeattr)) {
@@ -752,7 +758,8 @@ void FileSystem::EnumerateRecursiveFolders(const std::wstring& startfolder, std:
         pending.pop_back();
         if (!folder.isLink) {
             auto children = ListSubfolders(*this, folder.path, excludeattr);
-            pending.insert(pending.end(), std::make_move_iterator(children.rbegin()), std::make_move_iterator(children.rend()));
+            pending.insert(
+                pending.end(), std::make_move_iterator(children.rbegin()), std::make_move_iterator(children.rend()));
         }
         folders.push_back(std::move(folder.path));
     }
@@ -776,7 +783,5 @@ bool FileSystem::ChangeFolder(const std::wstring& folder) const
 
 std::wstring FileSystem::GetCurrentFolder() const
 {
-    return ReadPlatformText([](wchar_t* buffer, DWORD capacity) {
-        return ::GetCurrentDirectoryW(capacity, buffer);
-    });
+    return ReadPlatformText([](wchar_t* buffer, DWORD capacity) { return ::GetCurrentDirectoryW(capacity, buffer); });
 }

@@ -31,8 +31,8 @@ std::wstring FileSystemPath(PCIDLIST_ABSOLUTE folder)
 HANDLE AskExplorerForFolderBlock(HWND explorer, DWORD processid)
 {
     DWORD_PTR answer = 0;
-    if (::SendMessageTimeoutW(explorer, ExplorerFolderRequest, processid, 0, SMTO_ABORTIFHUNG,
-                              ExplorerAnswerTimeoutMs, &answer) == 0) {
+    if (::SendMessageTimeoutW(
+            explorer, ExplorerFolderRequest, processid, 0, SMTO_ABORTIFHUNG, ExplorerAnswerTimeoutMs, &answer) == 0) {
         return nullptr;
     }
     return reinterpret_cast<HANDLE>(answer);

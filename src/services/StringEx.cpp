@@ -21,7 +21,7 @@ void AppendPiece(const std::wstring& piece, std::int32_t& numbervalues, std::vec
 }
 
 void SplitInto(const std::wstring& buffer, const std::wstring& delimiter, std::int32_t& numbervalues,
-               std::vector<std::wstring>& values)
+    std::vector<std::wstring>& values)
 {
     // An empty delimiter occurs nowhere, so the whole text is one piece.
     if (delimiter.empty()) {
@@ -44,14 +44,14 @@ std::optional<std::wstring> MapCase(const std::wstring& buffer, DWORD mapping)
         return std::nullopt;
     }
     const int length = static_cast<int>(buffer.size());
-    const int needed = ::LCMapStringEx(LOCALE_NAME_USER_DEFAULT, mapping, buffer.data(), length, nullptr, 0,
-                                       nullptr, nullptr, 0);
+    const int needed =
+        ::LCMapStringEx(LOCALE_NAME_USER_DEFAULT, mapping, buffer.data(), length, nullptr, 0, nullptr, nullptr, 0);
     if (needed <= 0) {
         return std::nullopt;
     }
     std::wstring mapped(static_cast<size_t>(needed), L'\0');
     if (::LCMapStringEx(LOCALE_NAME_USER_DEFAULT, mapping, buffer.data(), length, mapped.data(), needed, nullptr,
-                        nullptr, 0) != needed) {
+            nullptr, 0) != needed) {
         return std::nullopt;
     }
     return mapped;
@@ -70,7 +70,7 @@ bool IsInCase(const std::wstring& buffer, DWORD mapping)
 } // namespace
 
 bool StringEx::Enumerate(const std::wstring& buffer, const std::wstring& delimiter, std::int32_t& numbervalues,
-                         std::vector<std::wstring>& values) const
+    std::vector<std::wstring>& values) const
 {
     numbervalues = 0;
     values.clear();
@@ -83,8 +83,8 @@ bool StringEx::Enumerate(const std::wstring& buffer, const std::wstring& delimit
     return numbervalues > 0;
 }
 
-std::wstring StringEx::Extract(const std::wstring& buffer, const std::wstring& begindelimiter,
-                               const std::wstring& enddelimiter) const
+std::wstring StringEx::Extract(
+    const std::wstring& buffer, const std::wstring& begindelimiter, const std::wstring& enddelimiter) const
 {
     const size_t begin = buffer.find(begindelimiter);
     if (begin == std::wstring::npos) {

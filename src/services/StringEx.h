@@ -13,12 +13,12 @@ public:
     // (exact match). False, with an empty list, when no piece is left or
     // the list cannot be built; never raises.
     bool Enumerate(const std::wstring& buffer, const std::wstring& delimiter, std::int32_t& numbervalues,
-                   std::vector<std::wstring>& values) const;
+        std::vector<std::wstring>& values) const;
 
     // The text strictly between the first `begindelimiter` and the first
     // `enddelimiter` after it; empty when either is missing.
-    [[nodiscard]] std::wstring Extract(const std::wstring& buffer, const std::wstring& begindelimiter,
-                                       const std::wstring& enddelimiter) const;
+    [[nodiscard]] std::wstring Extract(
+        const std::wstring& buffer, const std::wstring& begindelimiter, const std::wstring& enddelimiter) const;
 
     // Text without cased letters is both lower and upper case.
     [[nodiscard]] bool IsLowerCase(const std::wstring& buffer) const;

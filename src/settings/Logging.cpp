@@ -42,13 +42,15 @@ std::wstring MessageLine(const std::wstring& entry, const std::wstring& message)
 
 FileHandle OpenForWriting(const std::wstring& path, DWORD disposition)
 {
-    return FileHandle(::CreateFileW(PathForm::Extended(path).c_str(), GENERIC_WRITE, 0, nullptr, disposition,
-        FILE_ATTRIBUTE_NORMAL, nullptr));
+    return FileHandle(::CreateFileW(
+        PathForm::Extended(path).c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 } // namespace
 
-Logging::Logging() : application_(ProgramInfo().ApplicationTitle()) {}
+Logging::Logging() : application_(ProgramInfo().ApplicationTitle())
+{
+}
 
 void Logging::Clear()
 {

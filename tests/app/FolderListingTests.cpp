@@ -27,8 +27,9 @@ TEST_F(FolderListingTest, FoldersFirstThenFilesEachSortedByName)
     temp.MakeFile(L"alpha.txt");
     temp.MakeFile(L"10.txt");
     List();
-    EXPECT_EQ(LineTexts(state), (std::vector<std::wstring>{L"_x <DIR>|1", L"a <DIR>|1", L"B <DIR>|1", L"10.txt|0",
-                                    L"alpha.txt|0", L"Zeta.txt|0"}));
+    EXPECT_EQ(LineTexts(state),
+        (std::vector<std::wstring>{
+            L"_x <DIR>|1", L"a <DIR>|1", L"B <DIR>|1", L"10.txt|0", L"alpha.txt|0", L"Zeta.txt|0"}));
 }
 
 TEST_F(FolderListingTest, LinesCarryTheModificationMoment)

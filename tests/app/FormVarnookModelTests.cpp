@@ -97,7 +97,8 @@ TEST(FormVarnookModel, ConversionIndexOutsideTheStylesClearsTheSelection)
 {
     FormVarnookModel form;
     auto& combo = form.ComboOptionsConversion();
-    const std::pair<std::int32_t, std::int32_t> cases[] = {{0, 0}, {4, 4}, {5, -1}, {2, 2}, {-1, -1}, {-7, -1}, {255, -1}};
+    const std::pair<std::int32_t, std::int32_t> cases[] = {
+        {0, 0}, {4, 4}, {5, -1}, {2, 2}, {-1, -1}, {-7, -1}, {255, -1}};
     for (const auto& [assigned, read] : cases) {
         combo.SetListIndex(assigned);
         EXPECT_EQ(combo.ListIndex(), read) << assigned;

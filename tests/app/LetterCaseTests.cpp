@@ -13,7 +13,8 @@ struct StyleCase {
 void ExpectStyles(std::initializer_list<StyleCase> cases)
 {
     for (const auto& c : cases) {
-        EXPECT_EQ(LetterCase::Convert(c.name, c.style), c.expected) << testing::PrintToString(c.name) << " style " << c.style;
+        EXPECT_EQ(LetterCase::Convert(c.name, c.style), c.expected)
+            << testing::PrintToString(c.name) << " style " << c.style;
     }
 }
 
@@ -44,7 +45,8 @@ TEST(LetterCase, LocaleAwareMappingOfOtherScripts)
         {L"\u00c9T\u00c9 \u00c0 \u00d6REBRO.TXT", 4, L"\u00c9t\u00e9 \u00c0 \u00d6rebro.txt"},
         {L"\u03b1\u03b8\u03ae\u03bd\u03b1 \u03ba\u03b1\u03b9", 4, L"\u0391\u03b8\u03ae\u03bd\u03b1 \u039a\u03b1\u03b9"},
         {L"\u041c\u041e\u0421\u041a\u0412\u0410.DOC", 2, L"\u043c\u043e\u0441\u043a\u0432\u0430.doc"},
-        {L"\u043c\u043e\u0441\u043a\u0432\u0430 \u0440\u0435\u043a\u0430", 3, L"\u041c\u043e\u0441\u043a\u0432\u0430 \u0440\u0435\u043a\u0430"},
+        {L"\u043c\u043e\u0441\u043a\u0432\u0430 \u0440\u0435\u043a\u0430", 3,
+            L"\u041c\u043e\u0441\u043a\u0432\u0430 \u0440\u0435\u043a\u0430"},
         {L"\u65e5\u672c.txt", 1, L"\u65e5\u672c.TXT"},
     });
 }

@@ -201,8 +201,8 @@ TEST_F(ProcessingRunTest, FailedRenameFollowedByADateChangeCountsAsSuccess)
 {
     const auto file = temp.MakeFile(L"bezet.txt");
     // Another program holds the file open without letting it be renamed.
-    const FileHandle holder(::CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-        OPEN_EXISTING, 0, nullptr));
+    const FileHandle holder(::CreateFileW(
+        file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(holder);
     List();
     Select(L"bezet.txt");
@@ -234,8 +234,10 @@ TEST_F(ProcessingRunTest, LoggedFailuresAreSummedUpWithTheOfferToOpenTheLog)
     EXPECT_EQ(window.openedDocuments[0].document, log.FileName());
     const std::string content = TempFolder::ReadAll(log.FileName());
     const std::string stamp = R"(\d\d-\d\d-\d{4} \d\d:\d\d:\d\d  Fout bij het verkrijgen van toegang tot [^\r]*)";
-    EXPECT_TRUE(std::regex_match(content, std::regex("\\*\\*\\* Pellonar Varnook logboekbestand \\*\\*\\*\r\n-{39}\r\n" +
-        stamp + "een\\.txt\r\n" + stamp + "twee\\.txt\r\n"))) << content;
+    EXPECT_TRUE(std::regex_match(content,
+        std::regex("\\*\\*\\* Pellonar Varnook logboekbestand \\*\\*\\*\r\n-{39}\r\n" + stamp + "een\\.txt\r\n" +
+            stamp + "twee\\.txt\r\n")))
+        << content;
 }
 
 TEST_F(ProcessingRunTest, LogThatCannotBeOpenedFallsBackToMessageBoxes)
@@ -263,8 +265,9 @@ TEST_F(ProcessingRunTest, ShellFailingToOpenTheLogIsReported)
     window.warningAnswers = {MessageBoxChoice::Yes};
     window.shellAnswers = {false};
     run.Run();
-    EXPECT_EQ(WarningTexts(), (std::vector<std::wstring>{L"1 ontoegankelijk object gevonden, logboek bekijken?",
-                                  L"Fout bij het openen van " + log.FileName()}));
+    EXPECT_EQ(WarningTexts(),
+        (std::vector<std::wstring>{
+            L"1 ontoegankelijk object gevonden, logboek bekijken?", L"Fout bij het openen van " + log.FileName()}));
 }
 
 TEST_F(ProcessingRunTest, ShowingTheFolderInTheFileManagerRefreshesItsViews)
@@ -310,13 +313,15 @@ TEST_F(ProcessingRunTest, AnErrorInOneEntryLeavesTheOthersAndTheEndOfTheRun)
         CommandButtonState& CommandProcess() override { return model.CommandProcess(); }
         LabelState& LabelFolderCurrentfolder() override { return model.LabelFolderCurrentfolder(); }
     } broken(state);
-    ProcessingRun brokenRun{broken, window, listing, watch, log, [this] { return folder; }, [] { return std::wstring(); }};
+    ProcessingRun brokenRun{
+        broken, window, listing, watch, log, [this] { return folder; }, [] { return std::wstring(); }};
     state.CommandProcess().SetEnabled(true);
     brokenRun.Run();
 
     EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"A.TXT", L"B.TXT"}));
-    EXPECT_EQ(WarningTexts(), (std::vector<std::wstring>{AccessError + temp / L"A.TXT", AccessError + temp / L"B.TXT",
-                                  L"2 ontoegankelijke objecten gevonden"}));
+    EXPECT_EQ(WarningTexts(),
+        (std::vector<std::wstring>{
+            AccessError + temp / L"A.TXT", AccessError + temp / L"B.TXT", L"2 ontoegankelijke objecten gevonden"}));
     EXPECT_FALSE(state.CommandProcess().Enabled());
     EXPECT_EQ(state.ProgressBarVarnook().Value(), 0);
     EXPECT_EQ(window.GetMousePointer(), MousePointer::Default);

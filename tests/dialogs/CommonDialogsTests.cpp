@@ -217,12 +217,15 @@ std::wstring ScalableScreenFont()
     const WindowDc screen(nullptr);
     LOGFONTW query{};
     query.lfCharSet = DEFAULT_CHARSET;
-    ::EnumFontFamiliesExW(screen.Get(), &query, [](const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM param) -> int {
-        if ((type & TRUETYPE_FONTTYPE) != 0 && font->lfFaceName[0] != L'@') {
-            reinterpret_cast<std::vector<std::wstring>*>(param)->push_back(font->lfFaceName);
-        }
-        return 1;
-    }, reinterpret_cast<LPARAM>(&faces), 0);
+    ::EnumFontFamiliesExW(
+        screen.Get(), &query,
+        [](const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM param) -> int {
+            if ((type & TRUETYPE_FONTTYPE) != 0 && font->lfFaceName[0] != L'@') {
+                reinterpret_cast<std::vector<std::wstring>*>(param)->push_back(font->lfFaceName);
+            }
+            return 1;
+        },
+        reinterpret_cast<LPARAM>(&faces), 0);
     if (std::find(faces.begin(), faces.end(), L"DejaVu Sans") != faces.end()) {
         return L"DejaVu Sans";
     }

@@ -24,13 +24,16 @@ bool IsVisibleDialog(HWND window)
 HWND VisibleDialogOf(DWORD thread)
 {
     HWND found = nullptr;
-    ::EnumThreadWindows(thread, [](HWND window, LPARAM param) -> BOOL {
-        if (!IsVisibleDialog(window)) {
-            return TRUE;
-        }
-        *reinterpret_cast<HWND*>(param) = window;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&found));
+    ::EnumThreadWindows(
+        thread,
+        [](HWND window, LPARAM param) -> BOOL {
+            if (!IsVisibleDialog(window)) {
+                return TRUE;
+            }
+            *reinterpret_cast<HWND*>(param) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
@@ -80,8 +83,7 @@ LRESULT CALLBACK DialogOwner::WindowProc(HWND window, UINT message, WPARAM wpara
     return ::DefWindowProcW(window, message, wparam, lparam);
 }
 
-DialogDriver::DialogDriver(DialogOwner& owner, Action action)
-    : owner_(owner), thread_(::GetCurrentThreadId())
+DialogDriver::DialogDriver(DialogOwner& owner, Action action) : owner_(owner), thread_(::GetCurrentThreadId())
 {
     owner_.Forget();
     worker_ = std::thread([this, action = std::move(action)] { Run(action); });

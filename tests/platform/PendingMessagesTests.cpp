@@ -20,8 +20,8 @@ public:
     {
         RegisterRecorderClass();
         const DWORD style = parent != nullptr ? WS_CHILD | WS_VISIBLE : WS_OVERLAPPEDWINDOW;
-        window_.Reset(::CreateWindowExW(0, ClassName, name, style, 0, 0, 100, 50, parent, nullptr,
-            ::GetModuleHandleW(nullptr), nullptr));
+        window_.Reset(::CreateWindowExW(
+            0, ClassName, name, style, 0, 0, 100, 50, parent, nullptr, ::GetModuleHandleW(nullptr), nullptr));
         ::SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
 
@@ -127,8 +127,9 @@ TEST_F(PendingMessagesTest, KeyPreviewWindowSeesKeyReleasesFirst)
     ::PostMessageW(child.Hwnd(), WM_KEYDOWN, VK_F1, 0);
     ::PostMessageW(parent.Hwnd(), WM_KEYUP, VK_F2, 0);
     ASSERT_TRUE(PendingMessages::Process());
-    EXPECT_EQ(log, (Log{L"form:keyup", L"control:keyup", L"form:syskeyup", L"control:syskeyup", L"control:keydown",
-                       L"form:keyup"}));
+    EXPECT_EQ(log,
+        (Log{L"form:keyup", L"control:keyup", L"form:syskeyup", L"control:syskeyup", L"control:keydown",
+            L"form:keyup"}));
 }
 
 TEST_F(PendingMessagesTest, WithoutKeyPreviewOnlyTheControlSeesTheKey)

@@ -72,8 +72,8 @@ protected:
 
 TEST_F(RegistryTest, NumbersRoundTripAsFourLittleEndianBytes)
 {
-    for (const std::int32_t number : {0, 1, -1, 0x12345678, std::numeric_limits<std::int32_t>::min(),
-                                      std::numeric_limits<std::int32_t>::max()}) {
+    for (const std::int32_t number :
+        {0, 1, -1, 0x12345678, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()}) {
         ASSERT_TRUE(registry.WriteNumberValue(TempRegistryKey::Root(), key.Path(), L"Number", number));
         std::int32_t valuedata = 0;
         EXPECT_TRUE(ReadNumber(key.Path(), L"Number", valuedata));
@@ -157,15 +157,10 @@ TEST_P(RegistryStringRoundTrip, GivesBackTheTextAndType)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, RegistryStringRoundTrip,
-    testing::Values(
-        StringCase{L"C:\\Temp\\Varnook", REG_SZ},
-        StringCase{L"", REG_SZ},
-        StringCase{L"\u00e9\u00e9n \u2013 \u4e2d\u6587 \u2713", REG_SZ},
-        StringCase{std::wstring(5000, L'x'), REG_SZ},
-        StringCase{L"%TEMP%\\varnook", REG_EXPAND_SZ},
-        StringCase{L"first\0second\0third"s, REG_MULTI_SZ},
-        StringCase{L"one", REG_MULTI_SZ},
-        StringCase{L"", REG_MULTI_SZ}));
+    testing::Values(StringCase{L"C:\\Temp\\Varnook", REG_SZ}, StringCase{L"", REG_SZ},
+        StringCase{L"\u00e9\u00e9n \u2013 \u4e2d\u6587 \u2713", REG_SZ}, StringCase{std::wstring(5000, L'x'), REG_SZ},
+        StringCase{L"%TEMP%\\varnook", REG_EXPAND_SZ}, StringCase{L"first\0second\0third"s, REG_MULTI_SZ},
+        StringCase{L"one", REG_MULTI_SZ}, StringCase{L"", REG_MULTI_SZ}));
 
 TEST_F(RegistryTest, StringsAreStoredWithTheirTerminators)
 {
@@ -386,12 +381,12 @@ TEST_F(RegistryTest, EnumerateValuesCountsPastTheOld16BitLimit)
     const std::int32_t zero = 0;
     {
         HKEY opened = nullptr;
-        ASSERT_EQ(::RegOpenKeyExW(TempRegistryKey::Root(), key.Path().c_str(), 0, KEY_SET_VALUE, &opened),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            ::RegOpenKeyExW(TempRegistryKey::Root(), key.Path().c_str(), 0, KEY_SET_VALUE, &opened), ERROR_SUCCESS);
         const RegistryKey target(opened);
         for (std::int32_t i = 0; i < many; ++i) {
             ::RegSetValueExW(target.Get(), std::to_wstring(i).c_str(), 0, REG_DWORD,
-                             reinterpret_cast<const BYTE*>(&zero), sizeof(zero));
+                reinterpret_cast<const BYTE*>(&zero), sizeof(zero));
         }
     }
     std::int32_t numbervalues = 0;

@@ -21,8 +21,8 @@ TEST(Colors, TranslateKeepsAnRgbValue)
 TEST(Colors, TranslateGivesASystemColoursCurrentRgbValue)
 {
     for (const int index : {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_HIGHLIGHT}) {
-        EXPECT_EQ(Colors().Translate(SystemColor(index), std::int32_t{0}),
-                  static_cast<std::int32_t>(::GetSysColor(index)));
+        EXPECT_EQ(
+            Colors().Translate(SystemColor(index), std::int32_t{0}), static_cast<std::int32_t>(::GetSysColor(index)));
     }
 }
 

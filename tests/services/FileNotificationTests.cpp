@@ -73,8 +73,7 @@ protected:
     {
         watch.Destroy();
         MSG message;
-        while (::PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        while (::PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
     }
 
     // A watch that never ends would hang the test program: end it after a while.
@@ -131,8 +130,8 @@ TEST_F(FileNotificationTest, FileCreatedInTheFolderRaisesFileChange)
 
 TEST_F(FileNotificationTest, FolderPastTheOldPathLimitIsWatched)
 {
-    const std::wstring deep = folder.MakeFolder(std::wstring(120, L'a') + L"\\" + std::wstring(120, L'b') + L"\\" +
-        std::wstring(40, L'c'));
+    const std::wstring deep =
+        folder.MakeFolder(std::wstring(120, L'a') + L"\\" + std::wstring(120, L'b') + L"\\" + std::wstring(40, L'c'));
     ASSERT_GT(deep.size(), static_cast<size_t>(MAX_PATH));
     actions.Post([&] { folder.MakeFile(deep.substr(folder.Path().size() + 1) + L"\\new.txt", "x"); });
     DestroyOnFileChange();
@@ -183,8 +182,8 @@ TEST_F(FileNotificationTest, FolderDeletedByAnotherProgramRaisesFolderChangeThen
     actions.Post([&] {
         STARTUPINFOA startup{sizeof(startup)};
         PROCESS_INFORMATION process{};
-        ASSERT_TRUE(::CreateProcessA("/bin/rm", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-            &startup, &process));
+        ASSERT_TRUE(::CreateProcessA(
+            "/bin/rm", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
         const KernelHandle processHandle(process.hProcess);
         const KernelHandle threadHandle(process.hThread);
         ::WaitForSingleObject(process.hProcess, 5000);

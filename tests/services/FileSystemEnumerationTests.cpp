@@ -171,7 +171,8 @@ TEST(FileSystemEnumeration, MoreThan32767FilesAreAllListed)
 TEST(FileSystemEnumeration, LongPathsAreWalked)
 {
     TempFolder temp;
-    const std::wstring deep = std::wstring(100, L'p') + L"\\" + std::wstring(100, L'q') + L"\\" + std::wstring(100, L'r');
+    const std::wstring deep =
+        std::wstring(100, L'p') + L"\\" + std::wstring(100, L'q') + L"\\" + std::wstring(100, L'r');
     temp.MakeFile(deep + L"\\leaf.txt");
     std::int32_t count = 0;
     std::vector<std::wstring> names;
@@ -196,8 +197,7 @@ TEST(FileSystemEnumeration, LinksAreListedButNotFollowed)
     std::int32_t count = 0;
     std::vector<std::wstring> folders;
     fs.EnumerateRecursiveFolders(root, 0, count, folders);
-    EXPECT_EQ(AsSet(folders, count),
-        (std::set<std::wstring>{root + L"\\a", root + L"\\a\\d", root + L"\\b", link}));
+    EXPECT_EQ(AsSet(folders, count), (std::set<std::wstring>{root + L"\\a", root + L"\\a\\d", root + L"\\b", link}));
 
     count = 0;
     std::vector<std::wstring> files;

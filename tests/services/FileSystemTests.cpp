@@ -26,8 +26,8 @@ std::uint64_t Ticks(const FILETIME& time)
 
 std::uint64_t UtcTicks(int year, int month, int day, int hour, int minute, int second)
 {
-    SYSTEMTIME utc{static_cast<WORD>(year), static_cast<WORD>(month), 0, static_cast<WORD>(day), static_cast<WORD>(hour),
-        static_cast<WORD>(minute), static_cast<WORD>(second), 0};
+    SYSTEMTIME utc{static_cast<WORD>(year), static_cast<WORD>(month), 0, static_cast<WORD>(day),
+        static_cast<WORD>(hour), static_cast<WORD>(minute), static_cast<WORD>(second), 0};
     FILETIME time{};
     ::SystemTimeToFileTime(&utc, &time);
     return Ticks(time);
@@ -41,8 +41,8 @@ Variant Moment(int year, int month, int day, int hour, int minute, int second)
 // A folder chain that takes a path past 300 characters.
 std::wstring MakeLongFolder(const TempFolder& temp)
 {
-    const std::wstring folder = temp.MakeFolder(std::wstring(100, L'l') + L"\\" + std::wstring(100, L'm') + L"\\" +
-        std::wstring(100, L'n'));
+    const std::wstring folder =
+        temp.MakeFolder(std::wstring(100, L'l') + L"\\" + std::wstring(100, L'm') + L"\\" + std::wstring(100, L'n'));
     EXPECT_GT(folder.size(), 300u);
     return folder;
 }
@@ -179,8 +179,8 @@ TEST(FileSystemTimes, ReadableWhileAnotherProgramWritesTheFile)
     TempFolder temp;
     const auto file = temp.MakeFile(L"busy.txt");
     ASSERT_TRUE(fs.SetFileDateTime(file, Moment(2021, 2, 3, 4, 5, 6)));
-    const FileHandle writer(::CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-        OPEN_EXISTING, 0, nullptr));
+    const FileHandle writer(::CreateFileW(
+        file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(writer);
     EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"3-2-2021 04:05:06");
 }
@@ -263,7 +263,8 @@ TEST(FileSystemRename, NamesOutsideTheAnsiCodePage)
     ASSERT_TRUE(fs.SetFileDateTime(cjk, Moment(2019, 9, 9, 9, 9, 9)));
     EXPECT_EQ(fs.GetFileDateTime(cjk).ToText(), L"9-9-2019 09:09:09");
     EXPECT_EQ(TempFolder::NamesIn(temp.Path()),
-        (std::set<std::wstring>{L"\u0391\u0392\u0393.TXT", L"\u041f\u0410\u041f\u041a\u0410", L"\u65e5\u672c\u8a9e.txt"}));
+        (std::set<std::wstring>{
+            L"\u0391\u0392\u0393.TXT", L"\u041f\u0410\u041f\u041a\u0410", L"\u65e5\u672c\u8a9e.txt"}));
 }
 
 TEST(FileSystemLongPaths, EveryOperationWorksPast260Characters)

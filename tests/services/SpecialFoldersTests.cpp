@@ -29,7 +29,7 @@ bool SamePath(std::wstring left, std::wstring right)
         }
     }
     return ::CompareStringOrdinal(left.c_str(), static_cast<int>(left.size()), right.c_str(),
-                                  static_cast<int>(right.size()), TRUE) == CSTR_EQUAL;
+               static_cast<int>(right.size()), TRUE) == CSTR_EQUAL;
 }
 
 bool IsOpenHandle(HANDLE handle)
@@ -76,8 +76,8 @@ void RegisterFakeExplorerClass()
 WindowHandle MakeFakeExplorer(ExplorerAnswer* answer)
 {
     RegisterFakeExplorerClass();
-    WindowHandle window(::CreateWindowExW(0, ExplorerWindowClass, L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                                          nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr));
+    WindowHandle window(::CreateWindowExW(0, ExplorerWindowClass, L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+        nullptr, ::GetModuleHandleW(nullptr), nullptr));
     ::SetWindowLongPtrW(window.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(answer));
     return window;
 }

@@ -31,16 +31,10 @@ TEST_P(StringExEnumerate, KeepsTheNonEmptyPiecesInOrder)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pieces, StringExEnumerate,
-    testing::Values(
-        EnumerateCase{L"a;;b;c", L";", {L"a", L"b", L"c"}},
-        EnumerateCase{L"", L";", {}},
-        EnumerateCase{L";;;", L";", {}},
-        EnumerateCase{L";a;", L";", {L"a"}},
-        EnumerateCase{L"abc", L";", {L"abc"}},
-        EnumerateCase{L"a--b----c--", L"--", {L"a", L"b", L"c"}},
-        EnumerateCase{L"aXbxc", L"x", {L"aXb", L"c"}},
-        EnumerateCase{L"a b", L"", {L"a b"}},
-        EnumerateCase{L"a\0b"s, L"\0"s, {L"a", L"b"}}));
+    testing::Values(EnumerateCase{L"a;;b;c", L";", {L"a", L"b", L"c"}}, EnumerateCase{L"", L";", {}},
+        EnumerateCase{L";;;", L";", {}}, EnumerateCase{L";a;", L";", {L"a"}}, EnumerateCase{L"abc", L";", {L"abc"}},
+        EnumerateCase{L"a--b----c--", L"--", {L"a", L"b", L"c"}}, EnumerateCase{L"aXbxc", L"x", {L"aXb", L"c"}},
+        EnumerateCase{L"a b", L"", {L"a b"}}, EnumerateCase{L"a\0b"s, L"\0"s, {L"a", L"b"}}));
 
 TEST(StringEx, EnumerateCountsPastTheOld16BitLimit)
 {
@@ -72,18 +66,13 @@ TEST_P(StringExExtract, GivesTheTextBetweenTheDelimiters)
 }
 
 INSTANTIATE_TEST_SUITE_P(Delimiters, StringExExtract,
-    testing::Values(
-        ExtractCase{L"[x]", L"[", L"]", L"x"},
-        ExtractCase{L"ab]", L"[", L"]", L""},
-        ExtractCase{L"[ab", L"[", L"]", L""},
-        ExtractCase{L"]a[", L"[", L"]", L""},
-        ExtractCase{L"a[b]c]", L"[", L"]", L"b"},
-        ExtractCase{L"[]", L"[", L"]", L""},
+    testing::Values(ExtractCase{L"[x]", L"[", L"]", L"x"}, ExtractCase{L"ab]", L"[", L"]", L""},
+        ExtractCase{L"[ab", L"[", L"]", L""}, ExtractCase{L"]a[", L"[", L"]", L""},
+        ExtractCase{L"a[b]c]", L"[", L"]", L"b"}, ExtractCase{L"[]", L"[", L"]", L""},
         ExtractCase{L"<<x>>y>>", L"<<", L">>", L"x"},
         // The end delimiter is searched only after the begin delimiter,
         // so one that overlaps it is not found there.
-        ExtractCase{L"-x-", L"-", L"-", L"x"},
-        ExtractCase{L"Name=\"a b\";", L"Name=\"", L"\"", L"a b"}));
+        ExtractCase{L"-x-", L"-", L"-", L"x"}, ExtractCase{L"Name=\"a b\";", L"Name=\"", L"\"", L"a b"}));
 
 struct CaseCase {
     std::wstring buffer;
@@ -101,13 +90,8 @@ TEST_P(StringExCase, ComparesWithTheLocaleCaseMapping)
 }
 
 INSTANTIATE_TEST_SUITE_P(Letters, StringExCase,
-    testing::Values(
-        CaseCase{L"abc", true, false},
-        CaseCase{L"Abc", false, false},
-        CaseCase{L"ABC", false, true},
-        CaseCase{L"123", true, true},
-        CaseCase{L"", true, true},
-        CaseCase{L"report 2026.txt", true, false},
+    testing::Values(CaseCase{L"abc", true, false}, CaseCase{L"Abc", false, false}, CaseCase{L"ABC", false, true},
+        CaseCase{L"123", true, true}, CaseCase{L"", true, true}, CaseCase{L"report 2026.txt", true, false},
         CaseCase{L"\u00e4\u00eb\u00ef\u00f6\u00fc", true, false},
         CaseCase{L"\u00c4\u00cb\u00cf\u00d6\u00dc", false, true},
         CaseCase{L"\u043f\u0440\u0438\u0432\u0435\u0442", true, false},

@@ -60,8 +60,8 @@ TEST_F(LogFixture, ExistingFileGetsTheDelimiterAndNoSecondHeader)
     EXPECT_TRUE(log.Exists());
     log.WriteLine(L"", L"tweede");
     log.Destroy();
-    const std::regex expected("\\*\\*\\* Pellonar Varnook logboekbestand \\*\\*\\*\r\n-{39}\r\n" + Stamp + "  eerste\r\n\r\n" +
-        Stamp + "  tweede\r\n");
+    const std::regex expected("\\*\\*\\* Pellonar Varnook logboekbestand \\*\\*\\*\r\n-{39}\r\n" + Stamp +
+        "  eerste\r\n\r\n" + Stamp + "  tweede\r\n");
     EXPECT_TRUE(std::regex_match(Content(), expected)) << Content();
 }
 
@@ -76,8 +76,8 @@ TEST_F(LogFixture, SecondCreateWhileOpenFailsAndWritesNothing)
 TEST_F(LogFixture, OpenFileIsNotShared)
 {
     ASSERT_TRUE(log.Create(L"logboekbestand", L"\r\n"));
-    const HANDLE reader = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-        OPEN_EXISTING, 0, nullptr);
+    const HANDLE reader = ::CreateFileW(
+        path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_EQ(reader, INVALID_HANDLE_VALUE);
     EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
     if (reader != INVALID_HANDLE_VALUE) {
@@ -118,7 +118,8 @@ TEST_F(LogFixture, NamesOutsideTheCodePageStillGiveACompleteLine)
     log.WriteLine(L"", L"Fout bij het verkrijgen van toegang tot C:\\\u65e5\u672c\\\u0444\u0430\u0439\u043b.txt");
     log.Destroy();
     const std::string content = Content();
-    EXPECT_NE(content.find("  Fout bij het verkrijgen van toegang tot C:\\??\\????.txt\r\n"), std::string::npos) << content;
+    EXPECT_NE(content.find("  Fout bij het verkrijgen van toegang tot C:\\??\\????.txt\r\n"), std::string::npos)
+        << content;
 }
 
 TEST_F(LogFixture, LongPathsForTheLogAndInItsLines)

@@ -23,11 +23,11 @@ protected:
         TempRegistryKey::WriteRaw(OptionsKey(), valuename, REG_DWORD, &number, sizeof(number));
     }
 
-    void StoreText(const std::wstring& path, const std::wstring& valuename, const std::wstring& text,
-                   DWORD type = REG_SZ) const
+    void StoreText(
+        const std::wstring& path, const std::wstring& valuename, const std::wstring& text, DWORD type = REG_SZ) const
     {
-        TempRegistryKey::WriteRaw(path, valuename, type, text.c_str(),
-                                  static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+        TempRegistryKey::WriteRaw(
+            path, valuename, type, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
     }
 
     // The stored number, or nothing when the value is missing or no number.
@@ -83,9 +83,9 @@ struct BooleanOption {
 
 const BooleanOption booleanOptions[] = {
     {L"HiddenSystem", [](const Settings& s) { return s.HiddenSystem(); },
-     [](Settings& s, bool v) { s.HiddenSystem(v); }},
+        [](Settings& s, bool v) { s.HiddenSystem(v); }},
     {L"IgnoreReadonly", [](const Settings& s) { return s.IgnoreReadonly(); },
-     [](Settings& s, bool v) { s.IgnoreReadonly(v); }},
+        [](Settings& s, bool v) { s.IgnoreReadonly(v); }},
     {L"Log", [](const Settings& s) { return s.Log(); }, [](Settings& s, bool v) { s.Log(v); }},
     {L"Modified", [](const Settings& s) { return s.Modified(); }, [](Settings& s, bool v) { s.Modified(v); }},
     {L"Subfolders", [](const Settings& s) { return s.Subfolders(); }, [](Settings& s, bool v) { s.Subfolders(v); }},
@@ -161,8 +161,8 @@ TEST_F(SettingsTest, ConversionWritesTheWholeByte)
 TEST_F(SettingsTest, LastFolderRoundTripsAnExistingFolder)
 {
     const TempFolder folder;
-    const std::wstring deep = folder.MakeFolder(std::wstring(120, L'a') + L"\\" + std::wstring(120, L'b') + L"\\" +
-                                                std::wstring(120, L'c'));
+    const std::wstring deep =
+        folder.MakeFolder(std::wstring(120, L'a') + L"\\" + std::wstring(120, L'b') + L"\\" + std::wstring(120, L'c'));
     for (const auto& path : {folder.Path(), deep}) {
         settings.LastFolder(path);
         EXPECT_EQ(StoredText(key.Path(), L"LastFolder"), path);

@@ -24,7 +24,8 @@ void RegisterActionClass(WNDPROC procedure)
 ActionWindow::ActionWindow()
 {
     RegisterActionClass(&ActionWindow::WindowProcedure);
-    window_ = ::CreateWindowExW(0, ClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    window_ = ::CreateWindowExW(
+        0, ClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr) {
         throw std::runtime_error("cannot create the action window");
     }
@@ -37,8 +38,7 @@ ActionWindow::~ActionWindow()
     ::DestroyWindow(window_);
     // Leave no posted wake-up behind for the next test's loops.
     MSG message;
-    while (::PeekMessageW(&message, window_, 0, 0, PM_REMOVE)) {
-    }
+    while (::PeekMessageW(&message, window_, 0, 0, PM_REMOVE)) {}
 }
 
 void ActionWindow::Post(Action action)

@@ -1,6 +1,8 @@
 #include "support/RecordingWindowServices.h"
 
-RecordingWindowServices::RecordingWindowServices(HWND window) : PlatformWindowServices(window, L"Test title") {}
+RecordingWindowServices::RecordingWindowServices(HWND window) : PlatformWindowServices(window, L"Test title")
+{
+}
 
 MessageBoxChoice RecordingWindowServices::ShowWarning(const std::wstring& text, MessageBoxButtons buttons)
 {

@@ -24,7 +24,8 @@ void CreateFolderChain(const std::wstring& folder)
         return;
     }
     CreateFolderChain(ParentOf(folder));
-    if (!::CreateDirectoryW(TempFolder::LongForm(folder).c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS) {
+    if (!::CreateDirectoryW(TempFolder::LongForm(folder).c_str(), nullptr) &&
+        ::GetLastError() != ERROR_ALREADY_EXISTS) {
         throw std::runtime_error("cannot create a test folder");
     }
 }
@@ -38,9 +39,8 @@ std::wstring TempFolder::LongForm(const std::wstring& path)
 
 TempFolder::TempFolder()
 {
-    const std::wstring temp = ReadPlatformText([](wchar_t* buffer, DWORD capacity) {
-        return ::GetTempPathW(capacity, buffer);
-    });
+    const std::wstring temp =
+        ReadPlatformText([](wchar_t* buffer, DWORD capacity) { return ::GetTempPathW(capacity, buffer); });
     path_ = temp + L"varnook-test-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
         std::to_wstring(folderCounter++) + L"-" + std::to_wstring(::GetTickCount64());
     CreateFolderChain(path_);
@@ -60,12 +60,14 @@ std::wstring TempFolder::MakeFile(const std::wstring& relative, const std::strin
 {
     const std::wstring path = *this / relative;
     CreateFolderChain(ParentOf(path));
-    const FileHandle file(::CreateFileW(LongForm(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const FileHandle file(::CreateFileW(
+        LongForm(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         throw std::runtime_error("cannot create a test file");
     }
     DWORD written = 0;
-    if (!content.empty() && !::WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr)) {
+    if (!content.empty() &&
+        !::WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr)) {
         throw std::runtime_error("cannot write a test file");
     }
     return path;
@@ -101,8 +103,8 @@ std::set<std::wstring> TempFolder::NamesIn(const std::wstring& folder)
 
 std::string TempFolder::ReadAll(const std::wstring& path)
 {
-    const FileHandle file(::CreateFileW(LongForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-        OPEN_EXISTING, 0, nullptr));
+    const FileHandle file(::CreateFileW(
+        LongForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file) {
         throw std::runtime_error("cannot open a test file");
     }

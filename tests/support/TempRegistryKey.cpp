@@ -24,7 +24,7 @@ RegistryKey Create(const std::wstring& path)
 {
     HKEY key = nullptr;
     if (::RegCreateKeyExW(TempRegistryKey::Root(), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                          nullptr, &key, nullptr) != ERROR_SUCCESS) {
+            nullptr, &key, nullptr) != ERROR_SUCCESS) {
         throw std::runtime_error("cannot create a test registry key");
     }
     return RegistryKey(key);
@@ -34,7 +34,7 @@ RegistryKey Create(const std::wstring& path)
 
 TempRegistryKey::TempRegistryKey()
     : path_(std::wstring(testsParent) + L"\\" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-            std::to_wstring(keyCounter++) + L"-" + std::to_wstring(::GetTickCount64()))
+          std::to_wstring(keyCounter++) + L"-" + std::to_wstring(::GetTickCount64()))
 {
     Create(path_);
 }
@@ -56,8 +56,8 @@ bool TempRegistryKey::KeyExists(const std::wstring& path)
     return Open(path, KEY_READ).IsValid();
 }
 
-bool TempRegistryKey::ReadRaw(const std::wstring& path, const std::wstring& valuename, DWORD& type,
-                              std::vector<std::uint8_t>& bytes)
+bool TempRegistryKey::ReadRaw(
+    const std::wstring& path, const std::wstring& valuename, DWORD& type, std::vector<std::uint8_t>& bytes)
 {
     const RegistryKey key = Open(path, KEY_READ);
     DWORD size = 0;
@@ -72,8 +72,8 @@ bool TempRegistryKey::ReadRaw(const std::wstring& path, const std::wstring& valu
     return true;
 }
 
-void TempRegistryKey::WriteRaw(const std::wstring& path, const std::wstring& valuename, DWORD type, const void* data,
-                               DWORD size)
+void TempRegistryKey::WriteRaw(
+    const std::wstring& path, const std::wstring& valuename, DWORD type, const void* data, DWORD size)
 {
     const RegistryKey key = Create(path);
     if (::RegSetValueExW(key.Get(), valuename.c_str(), 0, type, static_cast<const BYTE*>(data), size) !=

@@ -25,11 +25,11 @@ public:
     // Whether a key exists below Root(), and a value's raw type and bytes,
     // read without the class under test.
     static bool KeyExists(const std::wstring& path);
-    static bool ReadRaw(const std::wstring& path, const std::wstring& valuename, DWORD& type,
-                        std::vector<std::uint8_t>& bytes);
+    static bool ReadRaw(
+        const std::wstring& path, const std::wstring& valuename, DWORD& type, std::vector<std::uint8_t>& bytes);
     // Stores raw bytes of any type and length, creating the key.
-    static void WriteRaw(const std::wstring& path, const std::wstring& valuename, DWORD type, const void* data,
-                         DWORD size);
+    static void WriteRaw(
+        const std::wstring& path, const std::wstring& valuename, DWORD type, const void* data, DWORD size);
 
 private:
     std::wstring path_;
