@@ -3,7 +3,7 @@
 #include "platform/PendingMessages.h"
 #include "platform/Win32.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_PROGRESS_CLASS};
     ::InitCommonControlsEx(&controls);
@@ -11,7 +11,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 
     int exitCode = 1;
     {
-        FormVarnook form(instance);
+        FormVarnook form;
         if (form.Show(showCommand)) {
             MSG message;
             while (::GetMessageW(&message, nullptr, 0, 0) > 0) {

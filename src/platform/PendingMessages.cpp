@@ -30,6 +30,17 @@ void Remove(std::vector<HWND>& windows, HWND window)
     windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
 }
 
+PendingMessages::KeyFilter*& ActiveKeyFilter()
+{
+    static PendingMessages::KeyFilter* filter = nullptr;
+    return filter;
+}
+
+bool IsKeyMessage(UINT message)
+{
+    return message == WM_KEYDOWN || message == WM_KEYUP;
+}
+
 bool IsKeyRelease(UINT message)
 {
     return message == WM_KEYUP || message == WM_SYSKEYUP;
@@ -87,6 +98,9 @@ void PendingMessages::Dispatch(const MSG& message)
     if (IsKeyRelease(message.message)) {
         PreviewKeyRelease(message);
     }
+    if (IsKeyMessage(message.message) && ActiveKeyFilter() != nullptr && ActiveKeyFilter()->TranslateKey(message)) {
+        return;
+    }
     if (Navigate(message)) {
         return;
     }
@@ -112,4 +126,16 @@ void PendingMessages::AddNavigation(HWND window)
 void PendingMessages::RemoveNavigation(HWND window)
 {
     Remove(NavigationWindows(), window);
+}
+
+void PendingMessages::SetKeyFilter(KeyFilter* filter)
+{
+    ActiveKeyFilter() = filter;
+}
+
+void PendingMessages::RemoveKeyFilter(KeyFilter* filter)
+{
+    if (ActiveKeyFilter() == filter) {
+        ActiveKeyFilter() = nullptr;
+    }
 }

@@ -9,6 +9,16 @@
 // them and a request to end the program is never swallowed by one of them.
 class PendingMessages {
 public:
+    // A component that takes some keys itself before dialog navigation sees
+    // them (Enter and the arrows in a list). True when the key was handled.
+    class KeyFilter {
+    public:
+        virtual bool TranslateKey(const MSG& message) = 0;
+
+    protected:
+        ~KeyFilter() = default;
+    };
+
     // Handles every waiting message. False when the program is ending: the
     // quit request was met, posted again for the outer loops, and nothing
     // after it was handled.
@@ -17,7 +27,8 @@ public:
     // True while a quit request waits in the queue (it is left there).
     [[nodiscard]] static bool IsQuitPending();
 
-    // Key preview, dialog navigation, then the usual translate and dispatch.
+    // Key preview, the active key filter, dialog navigation, then the usual
+    // translate and dispatch.
     static void Dispatch(const MSG& message);
 
     // A key-preview window sees the key releases meant for its child
@@ -29,4 +40,10 @@ public:
     // tab order) gets its keyboard navigation through IsDialogMessage.
     static void AddNavigation(HWND window);
     static void RemoveNavigation(HWND window);
+
+    // The component that has the keyboard focus asks for its keys; one at a
+    // time, the last to ask wins. Removing a filter that is not the active
+    // one changes nothing.
+    static void SetKeyFilter(KeyFilter* filter);
+    static void RemoveKeyFilter(KeyFilter* filter);
 };
