@@ -1,6 +1,6 @@
 // Measures the file services, the folder listing and the processing run on
 // big folders, against a bare loop of the same Win32 calls where there is one.
-// Usage: varnook-benchmark FOLDER [enumeration|listing|run], where FOLDER holds
+// Usage: varnook-benchmark FOLDER [enumeration|listing|run|controls], where FOLDER holds
 //   many-files\  100,000 empty files
 //   tree\        2,000 folders (100 x 20) of 10 empty files each
 //   listing\     1,000 empty folders and 30,000 empty files
@@ -9,6 +9,7 @@
 // (scripts/benchmark.sh makes them with native tools before starting).
 
 #include "Benchmark.h"
+#include "ControlsBenchmark.h"
 #include "ProcessingBenchmark.h"
 
 #include "platform/Handles.h"
@@ -117,7 +118,7 @@ void BenchmarkEnumeration(Benchmark& benchmark, const std::wstring& root)
 int wmain(int argc, wchar_t** argv)
 {
     if (argc < 2) {
-        std::fwprintf(stderr, L"usage: varnook-benchmark FOLDER [enumeration|listing|run]\n");
+        std::fwprintf(stderr, L"usage: varnook-benchmark FOLDER [enumeration|listing|run|controls]\n");
         return 2;
     }
     const std::wstring root = fs.RemoveFolderBackslash(argv[1]);
@@ -128,6 +129,9 @@ int wmain(int argc, wchar_t** argv)
     }
     if (only.empty() || only == L"listing") {
         BenchmarkListing(benchmark, root + L"\\listing");
+    }
+    if (only.empty() || only == L"controls") {
+        BenchmarkProgressBar(benchmark);
     }
     if (only.empty() || only == L"run") {
         Benchmark slowBenchmark(3);
