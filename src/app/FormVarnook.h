@@ -1,23 +1,153 @@
 #pragma once
 
+#include "app/FormVarnookState.h"
+#include "app/RelistSchedule.h"
+#include "controls/host/FormSite.h"
+#include "controls/listview/ListViewEvents.h"
+#include "controls/sysmenu/SystemMenuEvents.h"
+#include "dialogs/CommonDialogs.h"
 #include "platform/BaseWindow.h"
+#include "platform/Handles.h"
 #include "platform/ProgramInfo.h"
-#include "platform/Win32.h"
+#include "services/FileNotification.h"
+#include "services/FileSystem.h"
+#include "services/SpecialFolders.h"
+#include "settings/Logging.h"
+#include "settings/Settings.h"
 
-// The program's single main window.
-class FormVarnook final : public BaseWindow<FormVarnook> {
+#include <memory>
+#include <string>
+
+class CheckBox;
+class ComboBox;
+class CommandButton;
+class DateTimePicker;
+class Frame;
+class InfoFrame;
+class Label;
+class ListView;
+class ProgressBar;
+class SystemMenu;
+
+// The program's single main window: it lists the current folder, watches
+// it, and renames and re-dates the selected items on Process.
+//
+// Lifetime: closing the window only ends the watch and asks the program to
+// end; every nested loop (the watch, a run, a message box) then unwinds, and
+// the window with its controls and services goes when this object does,
+// after the main loop has returned. Nothing is freed under a running loop.
+class FormVarnook final : public BaseWindow<FormVarnook>,
+                          public FormVarnookState,
+                          private FileNotificationObserver,
+                          private ListViewEvents,
+                          private SystemMenuEvents {
 public:
     static constexpr const wchar_t* WindowClassName = L"PellonarVarnookMainWindow";
+    static constexpr const wchar_t* FolderChanged = L"Een andere toepassing veranderde de huidige map";
+    static constexpr const wchar_t* DriveError = L"Fout bij het verkrijgen van toegang tot het station";
+    static constexpr const wchar_t* PropertiesError = L"Fout bij het tonen van de eigenschappen van ";
+    static constexpr const wchar_t* OpenError = L"Fout bij het openen van ";
 
-    FormVarnook() = default;
+    FormVarnook();
+    ~FormVarnook();
 
-    // Creates and shows the window; false when the platform refuses.
-    bool Show(int showCommand);
+    // Creates the window, runs the load sequence and shows the window;
+    // false when the platform refuses the window.
+    bool Load(int showCommand);
+
+    [[nodiscard]] const ProgramInfo& Program() const noexcept { return program_; }
+
+    ListView& ListViewFolderItems() override;
+    ComboBox& ComboOptionsConversion() override;
+    CheckBox& CheckOptionsLog() override;
+    CheckBox& CheckOptionsSubfolders() override;
+    CheckBox& CheckOptionsModified() override;
+    CheckBox& CheckOptionsIgnorereadonly() override;
+    CheckBox& CheckOptionsHiddensystem() override;
+    DateTimePicker& DateTimePickerModifiedDate() override;
+    DateTimePicker& DateTimePickerModifiedTime() override;
+    ProgressBar& ProgressBarVarnook() override;
+    CommandButton& CommandProcess() override;
+    Label& LabelFolderCurrentfolder() override;
+
+    // The other controls, for the captions.
+    [[nodiscard]] SystemMenu& SystemMenuVarnook();
+    [[nodiscard]] InfoFrame& InfoFrameVarnook();
+    [[nodiscard]] Frame& FrameFolder();
+    [[nodiscard]] CommandButton& CommandFolderBrowse();
+    [[nodiscard]] Frame& FrameModified();
+    [[nodiscard]] Label& LabelModifiedDate();
+    [[nodiscard]] Label& LabelModifiedTime();
+    [[nodiscard]] CommandButton& CommandSelectall();
+    [[nodiscard]] CommandButton& CommandRefresh();
+    [[nodiscard]] Frame& FrameOptions();
 
 private:
+    struct Parts;
+
+    // Messages the window posts to itself, so that long or modal work starts
+    // from the top of the message loop instead of inside a control's
+    // notification or the activation.
+    static constexpr UINT StartWatchMessage = WM_APP + 1;
+    static constexpr UINT ProcessFromListMessage = WM_APP + 2;
+    static constexpr UINT OpenItemMessage = WM_APP + 3;
+    static constexpr UINT ShowPropertiesMessage = WM_APP + 4;
+    static constexpr UINT_PTR RelistTimer = 1;
+
     friend class BaseWindow<FormVarnook>;
+
+    bool CreateFormWindow();
+    void CreateParts();
+    void RunLoadSequence();
+    void RestoreOptions();
+    void SaveOptions();
+    void PostOnce(UINT message);
+
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-    void OnDestroy();
+    void OnActivate(WPARAM wparam);
+    void OnClose();
+    void OnCommand(int id, int code);
+    bool OnSetCursor();
+    void OnKeyUp(WPARAM key);
+    void OnTimer();
+    void OnStartWatch();
+    void OnProcessFromList();
+    void OnOpenItem();
+    void OnShowProperties();
+
+    void Browse();
+    void SelectAll();
+    void Refresh();
+    void ModifiedClicked();
+    void HiddenSystemClicked();
+    void ListFolder();
+    [[nodiscard]] std::wstring LinePath(const ListItemState& line) const;
+
+    void FileChange() override;
+    void FolderChange() override;
+    void Terminate() override;
+
+    void ItemClick(ListItem& item, std::int16_t button) override;
+    void ItemDblClick(ListItem& item, std::int16_t button) override;
+    void KeyDown(std::int16_t keycode) override;
+
+    void ItemClick(SystemMenuItem& item) override;
 
     ProgramInfo program_;
+    FormSite site_;
+    FileSystem fileSystem_;
+    CommonDialogs dialogs_;
+    SpecialFolders specialFolders_;
+    Logging log_;
+    Settings settings_;
+    FileNotification watch_;
+    RelistSchedule relisting_;
+    GdiObject font_;
+    std::unique_ptr<Parts> parts_;
+
+    bool loading_ = false;
+    bool unloaded_ = false;
+    bool watchStartPosted_ = false;
+    std::wstring pendingOpen_;
+    std::wstring pendingProperties_;
 };

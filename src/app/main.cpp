@@ -1,7 +1,27 @@
 #include "app/FormVarnook.h"
-
+#include "app/SingleInstance.h"
 #include "platform/PendingMessages.h"
+#include "platform/ProgramInfo.h"
 #include "platform/Win32.h"
+
+namespace {
+
+constexpr const wchar_t* AlreadyRunning = L"De toepassing is al actief";
+
+int RunMainWindow(int showCommand)
+{
+    FormVarnook form;
+    if (!form.Load(showCommand)) {
+        return 1;
+    }
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        PendingMessages::Dispatch(message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
@@ -9,15 +29,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
     ::InitCommonControlsEx(&controls);
     const HRESULT com = ::OleInitialize(nullptr);
 
-    int exitCode = 1;
+    int exitCode = 0;
     {
-        FormVarnook form;
-        if (form.Show(showCommand)) {
-            MSG message;
-            while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-                PendingMessages::Dispatch(message);
-            }
-            exitCode = static_cast<int>(message.wParam);
+        const ProgramInfo program;
+        // Held for the program's whole life, before any window exists.
+        const SingleInstance instance(L"Local\\" + program.CompanyName() + L"." + program.ProductName());
+        if (instance.IsOnly()) {
+            exitCode = RunMainWindow(showCommand);
+        } else {
+            ::MessageBoxW(nullptr, AlreadyRunning, program.ApplicationTitle().c_str(), MB_OK | MB_ICONWARNING);
         }
     }
 

@@ -58,6 +58,19 @@ public:
         return std::wstring(value, wcsnlen(value, length));
     }
 
+    // "1.0": the major and minor numbers of the product version.
+    [[nodiscard]] std::wstring MajorMinor() const
+    {
+        VS_FIXEDFILEINFO* fixed = nullptr;
+        UINT length = 0;
+        if (data_.empty() || !::VerQueryValueW(data_.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) ||
+            fixed == nullptr || length < sizeof(VS_FIXEDFILEINFO)) {
+            return {};
+        }
+        return std::to_wstring(HIWORD(fixed->dwProductVersionMS)) + L"." +
+            std::to_wstring(LOWORD(fixed->dwProductVersionMS));
+    }
+
 private:
     std::vector<unsigned char> data_;
     std::wstring block_;
@@ -72,6 +85,7 @@ ProgramInfo::ProgramInfo() : executablePath_(ModulePath())
     productName_ = resource.Text(L"ProductName");
     fileVersion_ = resource.Text(L"FileVersion");
     legalCopyright_ = resource.Text(L"LegalCopyright");
+    majorMinorVersion_ = resource.MajorMinor();
 }
 
 std::wstring ProgramInfo::ApplicationTitle() const

@@ -13,6 +13,8 @@ public:
     [[nodiscard]] const std::wstring& ProductName() const noexcept { return productName_; }
     [[nodiscard]] const std::wstring& FileVersion() const noexcept { return fileVersion_; }
     [[nodiscard]] const std::wstring& LegalCopyright() const noexcept { return legalCopyright_; }
+    // The product version's major and minor numbers: "1.0".
+    [[nodiscard]] const std::wstring& MajorMinorVersion() const noexcept { return majorMinorVersion_; }
     [[nodiscard]] const std::wstring& ExecutablePath() const noexcept { return executablePath_; }
 
     // Company name, a space and the product name.
@@ -28,4 +30,5 @@ private:
     std::wstring productName_;
     std::wstring fileVersion_;
     std::wstring legalCopyright_;
+    std::wstring majorMinorVersion_;
 };
