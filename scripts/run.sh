@@ -25,6 +25,17 @@ export WINEPREFIX="${XDG_CACHE_HOME:-$HOME/.cache}/varnook/wineprefix-run"
 mkdir -p "$WINEPREFIX"
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
 
+# A small folder to show, remembered as the last folder, so the picture
+# shows the window at work.
+demo="${XDG_CACHE_HOME:-$HOME/.cache}/varnook/demo"
+rm -rf "$demo"
+mkdir -p "$demo/Foto's 2026" "$demo/archief" "$demo/Ελληνικά"
+for name in "verslag kwartaal 3.TXT" "begroting.xlsx" "notulen vergadering.docx" "Ωδή.txt" "Пример.txt" "写真.jpg"; do
+  echo "$name" >"$demo/$name"
+done
+touch -d '2025-03-14 09:26:53' "$demo/begroting.xlsx"
+wine reg add 'HKCU\Software\Pellonar\Varnook' /v LastFolder /d "$(winepath -w "$demo")" /f >/dev/null 2>&1 </dev/null
+
 echo "No display: running on virtual display $DISPLAY"
 wine "$build/varnook.exe" >/dev/null 2>&1 </dev/null &
 program_pid=$!
