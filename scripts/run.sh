@@ -22,6 +22,9 @@ trap 'wineserver -k >/dev/null 2>&1 || true; kill "$xvfb_pid" 2>/dev/null || tru
 # A private prefix, so that Wine can draw the window frame itself (there is
 # no window manager) without changing the settings of the user's own prefix.
 export WINEPREFIX="${XDG_CACHE_HOME:-$HOME/.cache}/varnook/wineprefix-run"
+# Dutch regional settings, as the program's users have them; UTF-8 also lets
+# Wine store the Greek, Cyrillic and CJK names below.
+export LC_ALL=nl_NL.UTF-8 TZ=Europe/Amsterdam
 mkdir -p "$WINEPREFIX"
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
 
