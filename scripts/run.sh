@@ -37,7 +37,7 @@ for name in "verslag kwartaal 3.TXT" "begroting.xlsx" "notulen vergadering.docx"
   echo "$name" >"$demo/$name"
 done
 touch -d '2025-03-14 09:26:53' "$demo/begroting.xlsx"
-wine reg add 'HKCU\Software\Pellonar\Varnook' /v LastFolder /d "$(winepath -w "$demo")" /f >/dev/null 2>&1 </dev/null
+wine reg add 'HKCU\Software\Pellonar\Varnook' /v LastFolder /d "Z:${demo//\//\\}" /f >/dev/null 2>&1 </dev/null
 
 echo "No display: running on virtual display $DISPLAY"
 wine "$build/varnook.exe" >/dev/null 2>&1 </dev/null &
