@@ -46,12 +46,12 @@ for dpi in 96 144; do
     fi
     wine "${program[@]}" >/dev/null 2>&1 </dev/null &
     program_pid=$!
-    wine "$build/window-control.exe" wait "$title" 60 </dev/null
+    wine "$build/varnook-probe.exe" wait "$title" 60 </dev/null
     sleep 1
     window_id="$(xdotool search --name "^$title\$" | head -n 1)"
     import -display "$DISPLAY" -window "${window_id:-root}" "$output/$scene-$dpi.png"
     echo "$output/$scene-$dpi.png"
-    wine "$build/window-control.exe" close "$title" 30 </dev/null
+    wine "$build/varnook-probe.exe" close "$title" 30 </dev/null
     wait "$program_pid"
   done
 done
