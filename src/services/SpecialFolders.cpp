@@ -81,12 +81,9 @@ std::wstring SpecialFolders::GetExplorerFolder() const
 
 std::wstring SpecialFolders::GetSpecialFolder(int specialfolder) const
 {
-    PIDLIST_ABSOLUTE folder = nullptr;
-    if (FAILED(::SHGetSpecialFolderLocation(nullptr, specialfolder, &folder))) {
-        return {};
-    }
-    const Pidl owned(folder);
-    return folder == nullptr ? std::wstring() : FileSystemPath(folder);
+    Pidl folder;
+    ::SHGetSpecialFolderLocation(nullptr, specialfolder, folder.Put());
+    return folder ? FileSystemPath(folder.Get()) : std::wstring();
 }
 
 std::wstring SpecialFolders::GetSystemFolder() const

@@ -53,7 +53,7 @@ LRESULT CALLBACK FakeExplorerProcedure(HWND window, UINT message, WPARAM wparam,
             return ::DefWindowProcW(window, message, wparam, lparam);
         }
         if (answer->folder) {
-            const auto folder = static_cast<PCIDLIST_ABSOLUTE>(answer->folder.Get());
+            const auto folder = answer->folder.Get();
             answer->block = ::SHAllocShared(folder, ::ILGetSize(folder), static_cast<DWORD>(wparam));
         }
         return reinterpret_cast<LRESULT>(answer->block);
@@ -89,9 +89,9 @@ Pidl FolderPidl(const std::wstring& path)
 
 Pidl SpecialFolderPidl(int specialfolder)
 {
-    PIDLIST_ABSOLUTE folder = nullptr;
-    ::SHGetSpecialFolderLocation(nullptr, specialfolder, &folder);
-    return Pidl(folder);
+    Pidl folder;
+    ::SHGetSpecialFolderLocation(nullptr, specialfolder, folder.Put());
+    return folder;
 }
 
 class ExplorerFolder : public testing::Test {
