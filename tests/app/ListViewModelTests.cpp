@@ -181,7 +181,7 @@ TEST_F(ListViewModelTest, VisibleCountIsWhatTheOwnerSets)
 }
 
 // The processing run reads the selection line by line and deselects each;
-// on a big folder that must stay linear, far past the old 32,767 limit.
+// on a big folder that must stay linear, far past 32,767 lines.
 TEST_F(ListViewModelTest, HundredThousandLinesStayFast)
 {
     constexpr std::int32_t LineCount = 100000;

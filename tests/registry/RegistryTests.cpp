@@ -374,9 +374,9 @@ TEST_F(RegistryTest, EnumerateListsNamesOfAnyLength)
     EXPECT_EQ(Sorted(values), (std::vector<std::wstring>{L"short", longValue}));
 }
 
-TEST_F(RegistryTest, EnumerateValuesCountsPastTheOld16BitLimit)
+TEST_F(RegistryTest, EnumerateValuesCountsPast32767Names)
 {
-    // The old 16-bit count overflowed at the 32,768th name.
+    // 32,768 names: one more than a 16-bit count can hold.
     constexpr std::int32_t many = 32768;
     const std::int32_t zero = 0;
     {

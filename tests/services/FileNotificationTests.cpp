@@ -128,7 +128,7 @@ TEST_F(FileNotificationTest, FileCreatedInTheFolderRaisesFileChange)
     EXPECT_FALSE(watch.Active());
 }
 
-TEST_F(FileNotificationTest, FolderPastTheOldPathLimitIsWatched)
+TEST_F(FileNotificationTest, FolderPast260CharactersIsWatched)
 {
     const std::wstring deep =
         folder.MakeFolder(std::wstring(120, L'a') + L"\\" + std::wstring(120, L'b') + L"\\" + std::wstring(40, L'c'));
