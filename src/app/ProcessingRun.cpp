@@ -3,6 +3,7 @@
 #include "app/LetterCase.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace {
 
@@ -29,49 +30,7 @@ std::wstring SummaryText(std::int32_t errors)
         (errors == 1 ? L" ontoegankelijk object gevonden" : L" ontoegankelijke objecten gevonden");
 }
 
-// Clears an item's attributes so its times can be written, and puts the
-// remembered ones back however the writing ends.
-class ClearedAttributes {
-public:
-    ClearedAttributes(const FileSystem& fileSystem, const std::wstring& path, std::int32_t saved)
-        : fileSystem_(fileSystem), path_(path), saved_(saved)
-    {
-        fileSystem_.SetFileAttributes(path_, 0);
-    }
-    ~ClearedAttributes() { fileSystem_.SetFileAttributes(path_, saved_); }
-    ClearedAttributes(const ClearedAttributes&) = delete;
-    ClearedAttributes& operator=(const ClearedAttributes&) = delete;
-
-private:
-    const FileSystem& fileSystem_;
-    const std::wstring& path_;
-    std::int32_t saved_;
-};
-
 } // namespace
-
-// Marks the run as in progress for its whole length and undoes every mark
-// of it at the end, also when something fails on the way.
-class ProcessingRun::Activity {
-public:
-    explicit Activity(ProcessingRun& run) : run_(run)
-    {
-        run_.inProgress_ = true;
-        run_.listing_.SetRunInProgress(true);
-        run_.window_.SetMousePointer(MousePointer::Hourglass);
-    }
-    ~Activity()
-    {
-        run_.ResetAfterRun();
-        run_.inProgress_ = false;
-        run_.listing_.SetRunInProgress(false);
-    }
-    Activity(const Activity&) = delete;
-    Activity& operator=(const Activity&) = delete;
-
-private:
-    ProcessingRun& run_;
-};
 
 ProcessingRun::ProcessingRun(FormVarnookState& state, WindowServices& window, FolderListing& listing,
     FileNotification& watch, Logging& log, std::function<std::wstring()> currentFolder,
@@ -81,12 +40,53 @@ ProcessingRun::ProcessingRun(FormVarnookState& state, WindowServices& window, Fo
 {
 }
 
+// Nothing that can fail runs in a destructor here: the run's end and the
+// re-listing asked for during it come after its body, so a failure in either
+// reaches the caller like any other failure of a handler.
 void ProcessingRun::Run()
 {
     if (inProgress_) {
         return;
     }
-    const Activity activity(*this);
+    std::exception_ptr failure;
+    try {
+        Begin();
+        ProcessWorkList();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    inProgress_ = false;
+    listing_.SetRunInProgress(false);
+    try {
+        ResetWindow();
+        listing_.FillDeferred();
+    } catch (...) {
+        // One failure per run is reported: the first.
+        if (!failure) {
+            failure = std::current_exception();
+        }
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+}
+
+void ProcessingRun::Begin()
+{
+    inProgress_ = true;
+    listing_.SetRunInProgress(true);
+    window_.SetMousePointer(MousePointer::Hourglass);
+}
+
+void ProcessingRun::ResetWindow()
+{
+    state_.CommandProcess().SetEnabled(false);
+    state_.ProgressBarVarnook().SetValue(0);
+    window_.SetMousePointer(MousePointer::Default);
+}
+
+void ProcessingRun::ProcessWorkList()
+{
     watch_.Destroy();
     RefreshExplorerViews();
     std::vector<WorkItem> work = BuildWorkList();
@@ -224,12 +224,18 @@ bool ProcessingRun::DateEntry(const WorkItem& item)
     if (attributes == -1 || ((attributes & ReadOnly) != 0 && !Checked(state_.CheckOptionsIgnorereadonly()))) {
         return false;
     }
+    // Cleared so that the times can be written, and put back whatever
+    // happens: by hand, because restoring can fail too and no destructor may.
+    fileSystem_.SetFileAttributes(item.Path, 0);
     bool dated = false;
-    {
-        const ClearedAttributes cleared(fileSystem_, item.Path, attributes);
+    try {
         dated = item.IsFolder ? fileSystem_.SetFolderDateTime(item.Path, moment)
                               : fileSystem_.SetFileDateTime(item.Path, moment);
+    } catch (...) {
+        fileSystem_.SetFileAttributes(item.Path, attributes);
+        throw;
     }
+    fileSystem_.SetFileAttributes(item.Path, attributes);
     if (ListItemState* line = dated ? Line(item.ItemIndex) : nullptr) {
         const Variant shown =
             item.IsFolder ? fileSystem_.GetFolderDateTime(item.Path) : fileSystem_.GetFileDateTime(item.Path);
@@ -270,13 +276,6 @@ void ProcessingRun::ShowSummary(std::int32_t errors, bool logOpen)
         !window_.OpenDocument(log_.FileName(), L"")) {
         window_.ShowWarning(OpenError + log_.FileName(), MessageBoxButtons::Ok);
     }
-}
-
-void ProcessingRun::ResetAfterRun()
-{
-    state_.CommandProcess().SetEnabled(false);
-    state_.ProgressBarVarnook().SetValue(0);
-    window_.SetMousePointer(MousePointer::Default);
 }
 
 ListItemState* ProcessingRun::Line(std::int32_t index)

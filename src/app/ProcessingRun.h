@@ -42,8 +42,9 @@ public:
     [[nodiscard]] std::vector<WorkItem> BuildWorkList();
 
 private:
-    class Activity;
-
+    void Begin();
+    void ProcessWorkList();
+    void ResetWindow();
     void RefreshExplorerViews();
     void AppendContents(const std::wstring& folder, std::vector<WorkItem>& work);
     void AppendFiles(const std::wstring& folder, std::vector<WorkItem>& work);
@@ -53,7 +54,6 @@ private:
     [[nodiscard]] bool DateEntry(const WorkItem& item);
     void ReportFailure(const std::wstring& path, bool logOpen);
     void ShowSummary(std::int32_t errors, bool logOpen);
-    void ResetAfterRun();
     [[nodiscard]] ListItemState* Line(std::int32_t index);
     [[nodiscard]] OleDate ChosenMoment();
 

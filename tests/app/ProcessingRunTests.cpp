@@ -4,6 +4,7 @@
 #include "support/ActionWindow.h"
 
 #include <regex>
+#include <stdexcept>
 
 namespace {
 
@@ -339,16 +340,52 @@ TEST_F(ProcessingRunTest, WhileRunningASecondRunIsRefusedAndARelistingWaits)
     std::int32_t linesDuringRun = -1;
     actions.Post([&] {
         run.Run();
+        temp.MakeFile(L"new.txt");
         listing.FillFolderList();
         linesDuringRun = state.ListViewFolderItems().ListItems().Count();
         EXPECT_EQ(Line(L"b.txt")->Selected(), true);
     });
     run.Run();
     EXPECT_EQ(linesDuringRun, 2);
-    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"A.TXT", L"B.TXT"}));
+    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"A.TXT", L"B.TXT", L"new.txt"}));
     // The re-listing asked for during the run came after it.
-    EXPECT_EQ(Line(L"A.TXT")->Tag(), L"0");
+    EXPECT_EQ(state.ListViewFolderItems().ListItems().Count(), 3);
+    EXPECT_EQ(Line(L"new.txt")->Tag(), L"0");
     EXPECT_EQ(state.ListViewFolderItems().ListItems().SelectedCount(), 0);
+}
+
+TEST_F(ProcessingRunTest, ARelistingThatFailsAfterTheRunIsReportedAndTheRunStillEnds)
+{
+    temp.MakeFile(L"a.txt");
+    bool failing = false;
+    FolderListing failingListing{state, [&] {
+                                     if (failing) {
+                                         throw std::runtime_error("listing failed");
+                                     }
+                                     return folder;
+                                 }};
+    failingListing.RecordColumnWidths();
+    failingListing.FillFolderList();
+    ProcessingRun failingRun{
+        state, window, failingListing, watch, log, [this] { return folder; }, [] { return std::wstring(); }};
+    Select(L"a.txt");
+    Choose(1, false);
+    state.CommandProcess().SetEnabled(true);
+    ActionWindow actions;
+    actions.Post([&] {
+        failingListing.FillFolderList();
+        failing = true;
+    });
+    EXPECT_THROW(failingRun.Run(), std::runtime_error);
+    EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"A.TXT"});
+    EXPECT_FALSE(failingRun.InProgress());
+    EXPECT_FALSE(state.CommandProcess().Enabled());
+    EXPECT_EQ(state.ProgressBarVarnook().Value(), 0);
+    EXPECT_EQ(window.GetMousePointer(), MousePointer::Default);
+
+    failing = false;
+    failingListing.FillFolderList();
+    EXPECT_EQ(Line(L"A.TXT")->Tag(), L"0");
 }
 
 TEST_F(ProcessingRunTest, AHundredThousandEntriesAreAllWorkedThrough)
