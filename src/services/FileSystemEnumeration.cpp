@@ -11,7 +11,7 @@ namespace {
 
 struct FolderEntry {
     std::wstring path;
-    bool isLink;
+    bool walkInto;
 };
 
 bool IsExcluded(DWORD attributes, std::int32_t excludeattr)
@@ -19,8 +19,8 @@ bool IsExcluded(DWORD attributes, std::int32_t excludeattr)
     return (attributes & static_cast<DWORD>(excludeattr)) != 0;
 }
 
-// Calls `take(name, attributes)` for every entry the platform's directory
-// search yields for prefix + pattern, in the platform's order.
+// Calls `take(entry)` for every entry the platform's directory search
+// yields for prefix + pattern, in the platform's order.
 template <typename Take>
 void SearchFolderEntries(const std::wstring& prefix, const std::wstring& pattern, Take&& take)
 {
@@ -31,27 +31,36 @@ void SearchFolderEntries(const std::wstring& prefix, const std::wstring& pattern
         return;
     }
     do {
-        take(entry.cFileName, entry.dwFileAttributes);
+        take(entry);
     } while (::FindNextFileW(search.Get(), &entry));
 }
 
-bool IsListedFolder(const wchar_t* name, DWORD attributes, std::int32_t excludeattr)
+bool IsListedFolder(const WIN32_FIND_DATAW& entry, std::int32_t excludeattr)
 {
-    return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && !IsExcluded(attributes, excludeattr) && name[0] != L'.';
+    const DWORD attributes = entry.dwFileAttributes;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && !IsExcluded(attributes, excludeattr) &&
+        entry.cFileName[0] != L'.';
 }
 
-bool IsListedFile(DWORD attributes, std::int32_t excludeattr)
+bool IsListedFile(const WIN32_FIND_DATAW& entry, std::int32_t excludeattr)
 {
+    const DWORD attributes = entry.dwFileAttributes;
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && !IsExcluded(attributes, excludeattr);
+}
+
+// The search reports a reparse point's tag in dwReserved0.
+FolderEntry Subfolder(const std::wstring& prefix, const WIN32_FIND_DATAW& entry)
+{
+    return {prefix + entry.cFileName, FileSystem::IsWalkedInto(entry.dwFileAttributes, entry.dwReserved0)};
 }
 
 std::vector<FolderEntry> ListSubfolders(const FileSystem& fs, const std::wstring& startfolder, std::int32_t excludeattr)
 {
     std::vector<FolderEntry> folders;
     const std::wstring prefix = fs.AddFolderBackslash(startfolder);
-    SearchFolderEntries(prefix, L"*", [&](const wchar_t* name, DWORD attributes) {
-        if (IsListedFolder(name, attributes, excludeattr)) {
-            folders.push_back({prefix + name, (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
+    SearchFolderEntries(prefix, L"*", [&](const WIN32_FIND_DATAW& entry) {
+        if (IsListedFolder(entry, excludeattr)) {
+            folders.push_back(Subfolder(prefix, entry));
         }
     });
     return folders;
@@ -61,9 +70,9 @@ void AppendFiles(const FileSystem& fs, const std::wstring& startfolder, std::int
     const std::wstring& pattern, std::vector<std::wstring>& files)
 {
     const std::wstring prefix = fs.AddFolderBackslash(startfolder);
-    SearchFolderEntries(prefix, pattern, [&](const wchar_t* name, DWORD attributes) {
-        if (IsListedFile(attributes, excludeattr)) {
-            files.push_back(prefix + name);
+    SearchFolderEntries(prefix, pattern, [&](const WIN32_FIND_DATAW& entry) {
+        if (IsListedFile(entry, excludeattr)) {
+            files.push_back(prefix + entry.cFileName);
         }
     });
 }
@@ -87,11 +96,11 @@ FolderScan ScanFolder(
         return scan;
     }
     const std::wstring prefix = fs.AddFolderBackslash(folder);
-    SearchFolderEntries(prefix, L"*", [&](const wchar_t* name, DWORD attributes) {
-        if (IsListedFolder(name, attributes, excludeattr)) {
-            scan.subfolders.push_back({prefix + name, (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
-        } else if (IsListedFile(attributes, excludeattr)) {
-            scan.files.push_back(prefix + name);
+    SearchFolderEntries(prefix, L"*", [&](const WIN32_FIND_DATAW& entry) {
+        if (IsListedFolder(entry, excludeattr)) {
+            scan.subfolders.push_back(Subfolder(prefix, entry));
+        } else if (IsListedFile(entry, excludeattr)) {
+            scan.files.push_back(prefix + entry.cFileName);
         }
     });
     return scan;
@@ -119,6 +128,14 @@ std::wstring SearchName(const std::wstring& startfolder, const std::wstring& nam
 }
 
 } // namespace
+
+bool FileSystem::IsWalkedInto(std::uint32_t attributes, std::uint32_t reparsetag)
+{
+    // Wine lists its links with no tag at all; a reparse point that cannot be
+    // told apart is taken for a link, as a walk into a loop never ends.
+    return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0 ||
+        (reparsetag != 0 && !IsReparseTagNameSurrogate(reparsetag));
+}
 
 void FileSystem::EnumerateFiles(const std::wstring& startfolder, std::int32_t excludeattr, std::int32_t& numberfiles,
     std::vector<std::wstring>& files, const std::wstring& pattern) const
@@ -150,7 +167,7 @@ void FileSystem::EnumerateRecursiveFiles(const std::wstring& startfolder, std::i
         FolderScan& top = stack.back();
         if (top.next < top.subfolders.size()) {
             const FolderEntry& child = top.subfolders[top.next++];
-            if (!child.isLink) {
+            if (child.walkInto) {
                 stack.push_back(ScanFolder(*this, child.path, excludeattr, pattern));
             }
             continue;
@@ -170,7 +187,7 @@ void FileSystem::EnumerateRecursiveFolders(const std::wstring& startfolder, std:
     while (!pending.empty()) {
         FolderEntry folder = std::move(pending.back());
         pending.pop_back();
-        if (!folder.isLink) {
+        if (folder.walkInto) {
             auto children = ListSubfolders(*this, folder.path, excludeattr);
             pending.insert(
                 pending.end(), std::make_move_iterator(children.rbegin()), std::make_move_iterator(children.rend()));

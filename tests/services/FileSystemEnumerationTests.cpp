@@ -185,6 +185,32 @@ TEST(FileSystemEnumeration, LongPathsAreWalked)
     EXPECT_EQ(names.back(), temp / deep);
 }
 
+// Only a link that leads elsewhere stops a walk; other reparse points, such
+// as cloud placeholders and deduplicated folders, are walked like plain ones.
+TEST(FileSystemEnumeration, WalksIntoEveryReparsePointButALink)
+{
+    constexpr std::uint32_t Folder = FILE_ATTRIBUTE_DIRECTORY;
+    constexpr std::uint32_t ReparseFolder = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+    const struct {
+        std::uint32_t attributes;
+        std::uint32_t tag;
+        bool walked;
+    } cases[] = {
+        {Folder, 0, true},
+        {ReparseFolder, IO_REPARSE_TAG_SYMLINK, false},
+        {ReparseFolder, IO_REPARSE_TAG_MOUNT_POINT, false},
+        {ReparseFolder, IO_REPARSE_TAG_CLOUD, true},
+        {ReparseFolder, IO_REPARSE_TAG_CLOUD_1, true},
+        {ReparseFolder, IO_REPARSE_TAG_DEDUP, true},
+        {ReparseFolder, IO_REPARSE_TAG_ONEDRIVE, true},
+        // Wine's links carry no tag.
+        {ReparseFolder, 0, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FileSystem::IsWalkedInto(c.attributes, c.tag), c.walked) << std::hex << c.tag;
+    }
+}
+
 // root\a\back-to-root links to root itself; Wine lists such a link with the
 // directory and reparse-point bits, as Windows lists a junction.
 TEST(FileSystemEnumeration, LinksAreListedButNotFollowed)
