@@ -3,19 +3,129 @@
 #include "services/FileSystemDetail.h"
 
 #include <cstdint>
+#include <cstring>
+#include <cwchar>
+#include <map>
+#include <mutex>
 #include <optional>
 
 using namespace FileSystemDetail;
 
 namespace {
 
-// Converts with the time-zone rules in force on that date (not today's
-// offset), so a summer moment reads as the same summer moment in winter.
+// Which of the zone's rule sets a conversion applies: the one in force in
+// the moment's own year, so that a 1995 autumn moment keeps its 1995 offset.
+// Windows converts with the ...Ex functions and the dynamic zone record. Wine
+// 8 exports them from kernelbase only, as stubs that end the program when
+// called, and not from kernel32; there the year's rule set is asked for and
+// handed to the plain conversions, which comes to the same.
+using ExConversion = BOOL(WINAPI*)(const DYNAMIC_TIME_ZONE_INFORMATION*, const SYSTEMTIME*, SYSTEMTIME*);
+
+struct ExConversions {
+    ExConversion toLocal;
+    ExConversion toUniversal;
+};
+
+const ExConversions& KernelExConversions()
+{
+    static const ExConversions conversions = [] {
+        const HMODULE kernel = ::GetModuleHandleW(L"kernel32.dll");
+        const auto find = [kernel](const char* name) {
+            return reinterpret_cast<ExConversion>(reinterpret_cast<void*>(::GetProcAddress(kernel, name)));
+        };
+        return ExConversions{find("SystemTimeToTzSpecificLocalTimeEx"), find("TzSpecificLocalTimeToSystemTimeEx")};
+    }();
+    return conversions;
+}
+
+std::optional<DYNAMIC_TIME_ZONE_INFORMATION> CurrentZone()
+{
+    DYNAMIC_TIME_ZONE_INFORMATION zone{};
+    if (::GetDynamicTimeZoneInformation(&zone) == TIME_ZONE_ID_INVALID) {
+        return std::nullopt;
+    }
+    return zone;
+}
+
+// The platform searches the registry for every year's rule set (a third of
+// a millisecond under Wine) and a listing converts a moment per line, so the
+// sets are kept per year for as long as the zone stays the same.
+class YearRules {
+public:
+    std::optional<TIME_ZONE_INFORMATION> For(const DYNAMIC_TIME_ZONE_INFORMATION& zone, WORD year)
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (!SameZone(zone, zone_)) {
+            zone_ = zone;
+            years_.clear();
+        }
+        if (const auto found = years_.find(year); found != years_.end()) {
+            return found->second;
+        }
+        TIME_ZONE_INFORMATION rules{};
+        if (!::GetTimeZoneInformationForYear(year, &zone_, &rules)) {
+            return std::nullopt;
+        }
+        years_.emplace(year, rules);
+        return rules;
+    }
+
+private:
+    static bool SameZone(const DYNAMIC_TIME_ZONE_INFORMATION& a, const DYNAMIC_TIME_ZONE_INFORMATION& b)
+    {
+        const auto sameDate = [](const SYSTEMTIME& x, const SYSTEMTIME& y) {
+            return std::memcmp(&x, &y, sizeof(x)) == 0;
+        };
+        return std::wcscmp(a.TimeZoneKeyName, b.TimeZoneKeyName) == 0 && a.Bias == b.Bias &&
+            a.StandardBias == b.StandardBias && a.DaylightBias == b.DaylightBias &&
+            sameDate(a.StandardDate, b.StandardDate) && sameDate(a.DaylightDate, b.DaylightDate) &&
+            a.DynamicDaylightTimeDisabled == b.DynamicDaylightTimeDisabled;
+    }
+
+    std::mutex mutex_;
+    DYNAMIC_TIME_ZONE_INFORMATION zone_{};
+    std::map<WORD, TIME_ZONE_INFORMATION> years_;
+};
+
+YearRules yearRules;
+
+std::optional<TIME_ZONE_INFORMATION> RulesOfYear(WORD year)
+{
+    const auto zone = CurrentZone();
+    return zone ? yearRules.For(*zone, year) : std::nullopt;
+}
+
+bool ToLocal(const SYSTEMTIME& universal, SYSTEMTIME& local)
+{
+    const auto zone = CurrentZone();
+    if (!zone) {
+        return false;
+    }
+    if (const ExConversion toLocal = KernelExConversions().toLocal) {
+        return toLocal(&*zone, &universal, &local) != FALSE;
+    }
+    const auto rules = yearRules.For(*zone, universal.wYear);
+    return rules && ::SystemTimeToTzSpecificLocalTime(&*rules, &universal, &local);
+}
+
+bool ToUniversal(const SYSTEMTIME& local, SYSTEMTIME& universal)
+{
+    const auto zone = CurrentZone();
+    if (!zone) {
+        return false;
+    }
+    if (const ExConversion toUniversal = KernelExConversions().toUniversal) {
+        return toUniversal(&*zone, &local, &universal) != FALSE;
+    }
+    const auto rules = yearRules.For(*zone, local.wYear);
+    return rules && ::TzSpecificLocalTimeToSystemTime(&*rules, &local, &universal);
+}
+
 std::optional<SYSTEMTIME> UtcToLocal(const FILETIME& utc)
 {
     SYSTEMTIME universal{};
     SYSTEMTIME local{};
-    if (!::FileTimeToSystemTime(&utc, &universal) || !::SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local)) {
+    if (!::FileTimeToSystemTime(&utc, &universal) || !ToLocal(universal, local)) {
         return std::nullopt;
     }
     return local;
@@ -32,15 +142,15 @@ bool SameClockTime(const SYSTEMTIME& a, const SYSTEMTIME& b)
 // hour later on the clock: 02:30 becomes 03:30 summer time, never 01:30.
 std::optional<FILETIME> StandardTimeToUtc(const SYSTEMTIME& local)
 {
-    TIME_ZONE_INFORMATION zone{};
+    const auto rules = RulesOfYear(local.wYear);
     FILETIME clock{};
-    if (!::GetTimeZoneInformationForYear(local.wYear, nullptr, &zone) || !::SystemTimeToFileTime(&local, &clock)) {
+    if (!rules || !::SystemTimeToFileTime(&local, &clock)) {
         return std::nullopt;
     }
     constexpr std::int64_t TicksPerMinute = 600'000'000;
     ULARGE_INTEGER ticks{{clock.dwLowDateTime, clock.dwHighDateTime}};
     ticks.QuadPart +=
-        static_cast<std::uint64_t>(static_cast<std::int64_t>(zone.Bias + zone.StandardBias) * TicksPerMinute);
+        static_cast<std::uint64_t>(static_cast<std::int64_t>(rules->Bias + rules->StandardBias) * TicksPerMinute);
     return FILETIME{ticks.LowPart, ticks.HighPart};
 }
 
@@ -48,8 +158,7 @@ std::optional<FILETIME> LocalToUtc(const SYSTEMTIME& local)
 {
     SYSTEMTIME universal{};
     FILETIME result{};
-    if (!::TzSpecificLocalTimeToSystemTime(nullptr, &local, &universal) ||
-        !::SystemTimeToFileTime(&universal, &result)) {
+    if (!ToUniversal(local, universal) || !::SystemTimeToFileTime(&universal, &result)) {
         return std::nullopt;
     }
     const auto back = UtcToLocal(result);

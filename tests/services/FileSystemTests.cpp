@@ -1,4 +1,5 @@
 #include "platform/Handles.h"
+#include "registry/Registry.h"
 #include "runtime/RuntimeError.h"
 #include "services/FileSystem.h"
 #include "support/TempFolder.h"
@@ -118,6 +119,77 @@ TEST(FileSystemTimes, LocalTimeUsesTheRulesOfItsOwnDate)
     data = AttributeData(file);
     EXPECT_EQ(Ticks(data.ftLastWriteTime), UtcTicks(2026, 1, 15, 11, 0, 0));
     EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"15-1-2026 12:00:00");
+}
+
+// Summer time in Amsterdam ended on 24 September in 1995 and ends late in
+// October now. Wine knows only today's rules, so the test gives the zone the
+// rules of 1995 and 1996 the way Windows keeps them (its "Dynamic DST" key)
+// and takes them away again.
+class RulesSince1995 {
+public:
+    RulesSince1995()
+    {
+        DYNAMIC_TIME_ZONE_INFORMATION zone{};
+        std::int32_t count = 0;
+        std::vector<std::wstring> values;
+        zoneKey_ = ::GetDynamicTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID && zone.Bias == -60
+            ? std::wstring(L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones\\") + zone.TimeZoneKeyName
+            : std::wstring();
+        if (zoneKey_.empty() || registry_.EnumerateValues(HKEY_LOCAL_MACHINE, DynamicKey(), count, values)) {
+            zoneKey_.clear();
+            return;
+        }
+        // From the last Sunday of March, 02:00, to the last Sunday of
+        // September (1995) or October (1996 on), 03:00.
+        installed_ = registry_.WriteNumberValue(HKEY_LOCAL_MACHINE, DynamicKey(), L"FirstEntry", 1995) &&
+            registry_.WriteNumberValue(HKEY_LOCAL_MACHINE, DynamicKey(), L"LastEntry", 1996) &&
+            WriteRules(L"1995", 9) && WriteRules(L"1996", 10);
+    }
+    ~RulesSince1995()
+    {
+        if (!zoneKey_.empty()) {
+            registry_.RemoveKey(HKEY_LOCAL_MACHINE, zoneKey_, L"Dynamic DST");
+        }
+    }
+    RulesSince1995(const RulesSince1995&) = delete;
+    RulesSince1995& operator=(const RulesSince1995&) = delete;
+
+    [[nodiscard]] bool Installed() const noexcept { return installed_; }
+
+private:
+    [[nodiscard]] std::wstring DynamicKey() const { return zoneKey_ + L"\\Dynamic DST"; }
+
+    bool WriteRules(const wchar_t* year, WORD lastMonth) const
+    {
+        const struct {
+            LONG bias, standardBias, daylightBias;
+            SYSTEMTIME standardDate, daylightDate;
+        } rules{-60, 0, -60, {0, lastMonth, 0, 5, 3}, {0, 3, 0, 5, 2}};
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(&rules);
+        const std::vector<std::uint8_t> data(bytes, bytes + sizeof(rules));
+        return registry_.WriteBinaryValue(
+            HKEY_LOCAL_MACHINE, DynamicKey(), year, static_cast<std::int32_t>(data.size()), data);
+    }
+
+    Registry registry_;
+    std::wstring zoneKey_;
+    bool installed_ = false;
+};
+
+TEST(FileSystemTimes, EachYearKeepsTheRulesOfItsOwnTime)
+{
+    const RulesSince1995 rules;
+    if (!rules.Installed()) {
+        GTEST_SKIP() << "the zone is not Amsterdam's, or it keeps rules per year already";
+    }
+    TempFolder temp;
+    const auto file = temp.MakeFile(L"a.txt");
+    ASSERT_TRUE(fs.SetFileDateTime(file, Moment(1995, 10, 1, 12, 0, 0)));
+    EXPECT_EQ(Ticks(AttributeData(file).ftLastWriteTime), UtcTicks(1995, 10, 1, 11, 0, 0));
+    EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"1-10-1995 12:00:00");
+    ASSERT_TRUE(fs.SetFileDateTime(file, Moment(1996, 10, 1, 12, 0, 0)));
+    EXPECT_EQ(Ticks(AttributeData(file).ftLastWriteTime), UtcTicks(1996, 10, 1, 10, 0, 0));
+    EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"1-10-1996 12:00:00");
 }
 
 TEST(FileSystemTimes, DaylightSavingChanges)
