@@ -1,6 +1,7 @@
 #include "services/FileNotification.h"
 
 #include "support/ActionWindow.h"
+#include "support/HostShell.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -167,27 +168,12 @@ TEST_F(FileNotificationTest, FolderRenamedAwayRaisesFolderChangeThenTerminate)
 // only the per-pass folder test can notice.
 TEST_F(FileNotificationTest, FolderDeletedByAnotherProgramRaisesFolderChangeThenTerminate)
 {
-    using UnixFileName = char*(CDECL*)(const wchar_t*);
-    const auto unixFileName = reinterpret_cast<UnixFileName>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (unixFileName == nullptr) {
+    const std::wstring watched = folder.MakeFolder(L"watched");
+    const std::string hostPath = HostPath(watched);
+    if (hostPath.empty()) {
         GTEST_SKIP() << "needs Wine to run a host program";
     }
-    const std::wstring watched = folder.MakeFolder(L"watched");
-    char* hostPath = unixFileName(watched.c_str());
-    ASSERT_NE(hostPath, nullptr);
-    std::string commandLine = std::string("/bin/rm -rf \"") + hostPath + "\"";
-    ::HeapFree(::GetProcessHeap(), 0, hostPath);
-
-    actions.Post([&] {
-        STARTUPINFOA startup{sizeof(startup)};
-        PROCESS_INFORMATION process{};
-        ASSERT_TRUE(::CreateProcessA(
-            "/bin/rm", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-        const KernelHandle processHandle(process.hProcess);
-        const KernelHandle threadHandle(process.hThread);
-        ::WaitForSingleObject(process.hProcess, 5000);
-    });
+    actions.Post([&] { ASSERT_TRUE(RunOnHost("rm -rf " + ShellQuoted(hostPath))); });
     EndWatchAfter(5000);
     watch.Create(watched);
     EXPECT_FALSE(timedOut);
