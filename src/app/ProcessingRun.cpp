@@ -107,7 +107,7 @@ void ProcessingRun::ProcessWorkList()
         }
         if (!ProcessEntrySafely(item)) {
             ++errors;
-            ReportFailure(item.Path, logOpen);
+            ReportFailure(item, logOpen);
         }
         if (ListItemState* line = Line(item.ItemIndex)) {
             line->SetSelected(false);
@@ -204,9 +204,11 @@ bool ProcessingRun::RenameEntry(WorkItem& item, int style)
     const size_t nameStart = item.Path.find_last_of(L'\\') + 1;
     const std::wstring newPath =
         item.Path.substr(0, nameStart) + LetterCase::Convert(item.Path.substr(nameStart), style);
-    const bool renamed =
-        item.IsFolder ? fileSystem_.RenameFolder(item.Path, newPath) : fileSystem_.RenameFile(item.Path, newPath);
-    if (!renamed) {
+    std::wstring currentPath;
+    if (!fileSystem_.RenameItem(item.Path, newPath, currentPath)) {
+        if (currentPath != item.Path) {
+            item.StrandedPath = currentPath;
+        }
         return false;
     }
     item.Path = newPath;
@@ -252,9 +254,13 @@ OleDate ProcessingRun::ChosenMoment()
     return date.WithTimeOf(state_.DateTimePickerModifiedTime().Value().ToDate());
 }
 
-void ProcessingRun::ReportFailure(const std::wstring& path, bool logOpen)
+void ProcessingRun::ReportFailure(const WorkItem& item, bool logOpen)
 {
-    const std::wstring message = AccessError + path;
+    std::wstring message = AccessError + item.Path;
+    if (!item.StrandedPath.empty()) {
+        // The user must be able to find the item again.
+        message += L", dat nu " + item.StrandedPath + L" heet";
+    }
     if (logOpen) {
         log_.WriteLine(L"", message);
     } else {

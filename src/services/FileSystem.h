@@ -54,6 +54,11 @@ public:
     // True only when the item carries the requested name on disk afterwards.
     bool RenameFile(const std::wstring& oldfile, const std::wstring& newfile) const;
     bool RenameFolder(const std::wstring& oldfolder, const std::wstring& newfolder) const;
+    // The same for a file or a folder, telling where the item is afterwards:
+    // `newpath` after success, else normally `oldpath`. A case-only rename
+    // that failed half-way and could not be undone leaves the item under a
+    // temporary name in its folder.
+    bool RenameItem(const std::wstring& oldpath, const std::wstring& newpath, std::wstring& currentpath) const;
     bool CopyFile(const std::wstring& sourcefile, const std::wstring& destinationfile) const;
     bool CreateFolder(const std::wstring& folder) const;
     bool RemoveFile(const std::wstring& file, bool IgnoreReadonly) const;

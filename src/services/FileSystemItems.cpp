@@ -2,6 +2,7 @@
 
 #include "platform/PathForm.h"
 #include "platform/PlatformText.h"
+#include "services/FileStepSeam.h"
 #include "services/FileSystemDetail.h"
 
 using namespace FileSystemDetail;
@@ -98,6 +99,9 @@ bool FileSystem::IsFolder(const std::wstring& folder) const
 
 std::int32_t FileSystem::GetFileAttributes(const std::wstring& file) const
 {
+    if (!FileStepSeam::Allows(FileStep::ReadAttributes, file)) {
+        return -1;
+    }
     return static_cast<std::int32_t>(::GetFileAttributesW(PathForm::Extended(file).c_str()));
 }
 

@@ -1,6 +1,7 @@
 #include "services/FileSystem.h"
 
 #include "platform/PathForm.h"
+#include "services/FileStepSeam.h"
 #include "services/FileSystemDetail.h"
 
 #include <atomic>
@@ -57,6 +58,11 @@ bool Move(const std::wstring& from, const std::wstring& to)
     return ::MoveFileW(PathForm::Extended(from).c_str(), PathForm::Extended(to).c_str()) != FALSE;
 }
 
+bool Move(FileStep step, const std::wstring& from, const std::wstring& to)
+{
+    return FileStepSeam::Allows(step, to) && Move(from, to);
+}
+
 bool HasRequestedName(const std::wstring& path)
 {
     return NameOnDisk(path) == NamePart(path);
@@ -88,52 +94,64 @@ CaseBlindRoots caseBlindRoots;
 
 // Some file systems (and Wine) report success for a rename that changes only
 // the letter case and leave the old name. Going through a temporary name
-// forces the change; if the second step fails the item gets its old name back.
-// A move to a name that no item holds stores that name as given.
-bool RenameThroughTemporaryName(const std::wstring& oldpath, const std::wstring& newpath)
+// forces the change; if the second step fails the item gets its old name
+// back, and if that fails too it stays under the temporary name, which
+// `currentpath` then tells. A move to a name that no item holds stores that
+// name as given.
+bool RenameThroughTemporaryName(const std::wstring& oldpath, const std::wstring& newpath, std::wstring& currentpath)
 {
+    currentpath = oldpath;
     const std::wstring temporary = UnusedTemporaryName(FolderPart(newpath));
-    if (!Move(oldpath, temporary)) {
+    if (!Move(FileStep::MoveToTemporaryName, oldpath, temporary)) {
         return false;
     }
-    if (Move(temporary, newpath)) {
+    if (Move(FileStep::MoveToNewName, temporary, newpath)) {
+        currentpath = newpath;
         return true;
     }
-    Move(temporary, oldpath);
+    if (!Move(FileStep::MoveBackToOldName, temporary, oldpath)) {
+        currentpath = temporary;
+    }
     return false;
 }
 
-bool RenameItem(const std::wstring& oldpath, const std::wstring& newpath)
+bool Rename(const std::wstring& oldpath, const std::wstring& newpath, std::wstring& currentpath)
 {
-    if (oldpath == newpath) {
-        return Move(oldpath, newpath);
-    }
-    const bool caseOnly = PathsEqualIgnoringCase(oldpath, newpath);
+    currentpath = oldpath;
+    const bool caseOnly = oldpath != newpath && PathsEqualIgnoringCase(oldpath, newpath);
     const std::wstring root = caseOnly ? RootOf(newpath) : std::wstring();
     if (caseOnly && caseBlindRoots.Contains(root)) {
-        return RenameThroughTemporaryName(oldpath, newpath);
+        return RenameThroughTemporaryName(oldpath, newpath, currentpath);
     }
     if (!Move(oldpath, newpath)) {
         return false;
     }
-    if (HasRequestedName(newpath)) {
+    currentpath = newpath;
+    if (oldpath == newpath || HasRequestedName(newpath)) {
         return true;
     }
     if (!caseOnly) {
         return false;
     }
     caseBlindRoots.Add(root);
-    return RenameThroughTemporaryName(oldpath, newpath);
+    return RenameThroughTemporaryName(oldpath, newpath, currentpath);
 }
 
 } // namespace
 
 bool FileSystem::RenameFile(const std::wstring& oldfile, const std::wstring& newfile) const
 {
-    return RenameItem(oldfile, newfile);
+    std::wstring currentpath;
+    return Rename(oldfile, newfile, currentpath);
 }
 
 bool FileSystem::RenameFolder(const std::wstring& oldfolder, const std::wstring& newfolder) const
 {
-    return RenameItem(oldfolder, newfolder);
+    std::wstring currentpath;
+    return Rename(oldfolder, newfolder, currentpath);
+}
+
+bool FileSystem::RenameItem(const std::wstring& oldpath, const std::wstring& newpath, std::wstring& currentpath) const
+{
+    return Rename(oldpath, newpath, currentpath);
 }

@@ -1,5 +1,6 @@
 #include "services/FileSystem.h"
 
+#include "services/FileStepSeam.h"
 #include "services/FileSystemDetail.h"
 
 #include <cstdint>
@@ -192,7 +193,7 @@ std::optional<FILETIME> FileTimeFromMoment(const Variant& datetime)
 bool SetItemTimes(const std::wstring& path, const Variant& datetime, DWORD flags)
 {
     const auto moment = FileTimeFromMoment(datetime);
-    if (!moment) {
+    if (!moment || !FileStepSeam::Allows(FileStep::WriteTimes, path)) {
         return false;
     }
     const FileHandle item = OpenItemItself(path, GENERIC_WRITE, flags);

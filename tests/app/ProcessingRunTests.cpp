@@ -1,6 +1,8 @@
 #include "ProcessingTestBed.h"
 
+#include "runtime/AnsiText.h"
 #include "runtime/RuntimeError.h"
+#include "services/FileStepSeam.h"
 #include "support/ActionWindow.h"
 
 #include <regex>
@@ -82,7 +84,18 @@ TEST_F(ProcessingRunTest, RenamedItemGetsTheMomentUnderItsNewName)
     Select(L"map <DIR>");
     Choose(1, true);
     SetMoment(2026, 7, 15, 9, 30, 15);
+    // The read-only test and the date step must look at the item under its
+    // new name, not at the old spelling a case-blind file system would still
+    // take for it.
+    std::vector<std::wstring> looked;
+    const FileStepSeam seam([&](FileStep step, const std::wstring& path) {
+        if (step == FileStep::ReadAttributes || step == FileStep::WriteTimes) {
+            looked.push_back(path);
+        }
+        return true;
+    });
     run.Run();
+    EXPECT_EQ(looked, (std::vector<std::wstring>{temp / L"MAP", temp / L"MAP", temp / L"OUD.TXT", temp / L"OUD.TXT"}));
     EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"OUD.TXT", L"MAP"}));
     EXPECT_EQ(FileSystem().GetFileDateTime(temp / L"OUD.TXT").ToText(), L"15-7-2026 09:30:15");
     EXPECT_EQ(Moment(temp / L"MAP"), L"15-7-2026 09:30:15");
@@ -213,6 +226,44 @@ TEST_F(ProcessingRunTest, FailedRenameFollowedByADateChangeCountsAsSuccess)
     EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"bezet.txt"});
     EXPECT_EQ(Moment(file), L"5-5-2015 05:05:05");
     EXPECT_TRUE(window.warnings.empty());
+}
+
+// A rename whose second step and undoing both failed leaves the item under a
+// temporary name; the message and the log line say where.
+TEST_F(ProcessingRunTest, AnItemLeftUnderATemporaryNameIsReportedThere)
+{
+    for (const bool logged : {false, true}) {
+        SCOPED_TRACE(logged);
+        TempFolder own;
+        folder = own.Path();
+        own.MakeFile(L"foto.jpg", "beeld");
+        List();
+        Select(L"foto.jpg");
+        Choose(1, false);
+        state.CheckOptionsLog().SetValue(logged ? 1 : 0);
+        window.warnings.clear();
+        log.Clear();
+        std::wstring temporary;
+        {
+            const FileStepSeam seam([&](FileStep step, const std::wstring& path) {
+                if (step == FileStep::MoveToTemporaryName) {
+                    temporary = path;
+                }
+                return step != FileStep::MoveToNewName && step != FileStep::MoveBackToOldName;
+            });
+            run.Run();
+        }
+        if (temporary.empty()) {
+            GTEST_SKIP() << "this file system renames case-only in place";
+        }
+        const std::wstring report = AccessError + (own / L"foto.jpg") + L", dat nu " + temporary + L" heet";
+        EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{FileSystem().ExtractFileTitle(temporary)});
+        if (logged) {
+            EXPECT_NE(TempFolder::ReadAll(log.FileName()).find(AnsiText::Encode(report)), std::string::npos);
+        } else {
+            EXPECT_EQ(WarningTexts(), (std::vector<std::wstring>{report, L"1 ontoegankelijk object gevonden"}));
+        }
+    }
 }
 
 TEST_F(ProcessingRunTest, LoggedFailuresAreSummedUpWithTheOfferToOpenTheLog)

@@ -1,6 +1,7 @@
 #include "platform/Handles.h"
 #include "registry/Registry.h"
 #include "runtime/RuntimeError.h"
+#include "services/FileStepSeam.h"
 #include "services/FileSystem.h"
 #include "support/TempFolder.h"
 
@@ -290,6 +291,33 @@ TEST(FileSystemRename, CaseOnlyChangeReachesTheDisk)
     ASSERT_TRUE(fs.RenameFolder(folder, temp / L"OUDE MAP"));
     EXPECT_EQ(TempFolder::NamesIn(temp.Path()), (std::set<std::wstring>{L"My Report.txt", L"OUDE MAP"}));
     EXPECT_EQ(TempFolder::NamesIn(temp / L"OUDE MAP"), std::set<std::wstring>{L"kind.txt"});
+}
+
+// Where a file system ignores a case-only rename (Wine's does), it goes
+// through a temporary name; a test can make either later step fail there.
+TEST(FileSystemRename, AFailedSecondStepPutsTheOldNameBackOrTellsWhereTheItemIs)
+{
+    for (const bool moveBackFails : {false, true}) {
+        SCOPED_TRACE(moveBackFails);
+        TempFolder temp;
+        const auto file = temp.MakeFile(L"foto.jpg", "beeld");
+        std::wstring temporary;
+        const FileStepSeam seam([&](FileStep step, const std::wstring& path) {
+            if (step == FileStep::MoveToTemporaryName) {
+                temporary = path;
+            }
+            return step != FileStep::MoveToNewName && (step != FileStep::MoveBackToOldName || !moveBackFails);
+        });
+        std::wstring currentPath;
+        const bool renamed = fs.RenameItem(file, temp / L"FOTO.JPG", currentPath);
+        if (temporary.empty()) {
+            GTEST_SKIP() << "this file system renames case-only in place";
+        }
+        EXPECT_FALSE(renamed);
+        EXPECT_EQ(currentPath, moveBackFails ? temporary : file);
+        EXPECT_EQ(TempFolder::NamesIn(temp.Path()), std::set<std::wstring>{fs.ExtractFileTitle(currentPath)});
+        EXPECT_EQ(TempFolder::ReadAll(currentPath), "beeld");
+    }
 }
 
 TEST(FileSystemRename, IdenticalNameSucceedsAndChangesNothing)
