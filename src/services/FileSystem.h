@@ -57,7 +57,9 @@ public:
     // The same for a file or a folder, telling where the item is afterwards:
     // `newpath` after success, else normally `oldpath`. A case-only rename
     // that failed half-way and could not be undone leaves the item under a
-    // temporary name in its folder.
+    // temporary name in its folder. A case-only rename is refused, changing
+    // nothing, while another entry carries the new spelling already (as one
+    // can in a case-sensitive folder).
     bool RenameItem(const std::wstring& oldpath, const std::wstring& newpath, std::wstring& currentpath) const;
     bool CopyFile(const std::wstring& sourcefile, const std::wstring& destinationfile) const;
     bool CreateFolder(const std::wstring& folder) const;

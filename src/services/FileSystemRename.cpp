@@ -92,6 +92,15 @@ private:
 
 CaseBlindRoots caseBlindRoots;
 
+// In a case-sensitive folder (Windows has them, and Wine shows Linux
+// folders as they are) "Foto.jpg" and "FOTO.JPG" can be two entries. Going
+// through a temporary name would then strand the item there: the new name
+// is taken, and a case-blind look-up of the old one finds the other entry.
+bool NewSpellingIsAnotherEntry(const std::wstring& oldpath, const std::wstring& newpath)
+{
+    return HasRequestedName(newpath) && HasRequestedName(oldpath);
+}
+
 // Some file systems (and Wine) report success for a rename that changes only
 // the letter case and leave the old name. Going through a temporary name
 // forces the change; if the second step fails the item gets its old name
@@ -101,6 +110,9 @@ CaseBlindRoots caseBlindRoots;
 bool RenameThroughTemporaryName(const std::wstring& oldpath, const std::wstring& newpath, std::wstring& currentpath)
 {
     currentpath = oldpath;
+    if (NewSpellingIsAnotherEntry(oldpath, newpath)) {
+        return false;
+    }
     const std::wstring temporary = UnusedTemporaryName(FolderPart(newpath));
     if (!Move(FileStep::MoveToTemporaryName, oldpath, temporary)) {
         return false;

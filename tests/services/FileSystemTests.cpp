@@ -3,6 +3,7 @@
 #include "runtime/RuntimeError.h"
 #include "services/FileStepSeam.h"
 #include "services/FileSystem.h"
+#include "support/HostShell.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -318,6 +319,29 @@ TEST(FileSystemRename, AFailedSecondStepPutsTheOldNameBackOrTellsWhereTheItemIs)
         EXPECT_EQ(TempFolder::NamesIn(temp.Path()), std::set<std::wstring>{fs.ExtractFileTitle(currentPath)});
         EXPECT_EQ(TempFolder::ReadAll(currentPath), "beeld");
     }
+}
+
+// A case-sensitive folder (Windows has them; Wine shows Linux folders as they
+// are) can hold both spellings. The second must not cost the first its name.
+TEST(FileSystemRename, CaseOnlyRenameOntoATwinSpellingChangesNothing)
+{
+    TempFolder temp;
+    const std::string host = HostPath(temp.Path());
+    if (host.empty()) {
+        GTEST_SKIP() << "needs Wine to make two spellings of one name";
+    }
+    // A first case-only rename lets the file system show how it treats them.
+    ASSERT_TRUE(fs.RenameFile(temp.MakeFile(L"eerste.txt"), temp / L"EERSTE.TXT"));
+    ASSERT_TRUE(RunOnHost(
+        "printf klein > " + ShellQuoted(host + "/Foto.jpg") + " && printf groot > " + ShellQuoted(host + "/FOTO.JPG")));
+
+    std::wstring currentPath;
+    EXPECT_FALSE(fs.RenameItem(temp / L"Foto.jpg", temp / L"FOTO.JPG", currentPath));
+    EXPECT_EQ(currentPath, temp / L"Foto.jpg");
+    EXPECT_FALSE(fs.RenameFile(temp / L"FOTO.JPG", temp / L"Foto.jpg"));
+    EXPECT_EQ(TempFolder::NamesIn(temp.Path()), (std::set<std::wstring>{L"EERSTE.TXT", L"Foto.jpg", L"FOTO.JPG"}));
+    EXPECT_EQ(TempFolder::ReadAll(temp / L"Foto.jpg"), "klein");
+    EXPECT_EQ(TempFolder::ReadAll(temp / L"FOTO.JPG"), "groot");
 }
 
 TEST(FileSystemRename, IdenticalNameSucceedsAndChangesNothing)
