@@ -184,17 +184,17 @@ bool ProcessingRun::ProcessEntrySafely(WorkItem& item) noexcept
     }
 }
 
-// The result is that of the last step tried: a failed rename followed by a
-// successful date change counts as success.
+// False when any step the entry was asked for failed: a failed rename is
+// not made good by a date change that worked. The date step is still tried.
 bool ProcessingRun::ProcessEntry(WorkItem& item)
 {
     bool success = true;
     const int style = state_.ComboOptionsConversion().ListIndex();
-    if (LetterCase::Renames(style)) {
-        success = RenameEntry(item, style);
+    if (LetterCase::Renames(style) && !RenameEntry(item, style)) {
+        success = false;
     }
-    if (Checked(state_.CheckOptionsModified())) {
-        success = DateEntry(item);
+    if (Checked(state_.CheckOptionsModified()) && !DateEntry(item)) {
+        success = false;
     }
     return success;
 }
