@@ -30,6 +30,7 @@ struct IgnoredWatchEvents final : FileNotificationObserver {
     void FileChange() override {}
     void FolderChange() override {}
     void Terminate() override {}
+    void HandlerFailed(std::exception_ptr) override {}
 };
 
 // One folder and everything below it in the run's order: children first.

@@ -27,8 +27,14 @@ public:
     void FileChange() override { Raise("FileChange", onFileChange); }
     void FolderChange() override { Raise("FolderChange", onFolderChange); }
     void Terminate() override { Raise("Terminate", onTerminate); }
+    void HandlerFailed(std::exception_ptr error) override
+    {
+        events.emplace_back("HandlerFailed");
+        errors.push_back(error);
+    }
 
     Events events;
+    std::vector<std::exception_ptr> errors;
     std::function<void()> onFileChange;
     std::function<void()> onFolderChange;
     std::function<void()> onTerminate;
@@ -246,18 +252,42 @@ TEST_F(FileNotificationTest, RefusedRearmReleasesTheWatchBeforeTerminate)
     EXPECT_FALSE(refusing.Active());
 }
 
-TEST_F(FileNotificationTest, HandlerErrorTravelsOutAndReleasesTheWatch)
+// An error in a handler must not leave the folder unwatched: the watch ends
+// through Terminate, whose restart runs, and the owner hears of the error.
+TEST_F(FileNotificationTest, HandlerErrorsEndTheWatchThroughTerminateAndReachTheOwner)
 {
-    observer.onFileChange = [] { throw std::runtime_error("handler failed"); };
-    actions.Post([&] { folder.MakeFile(L"new.txt", "x"); });
-    EndWatchAfter(5000);
-    EXPECT_THROW(watch.Create(folder.Path()), std::runtime_error);
-    EXPECT_FALSE(watch.Active());
-
-    observer.onFileChange = nullptr;
-    actions.Post([&] { watch.Destroy(); });
-    watch.Create(folder.Path());
-    EXPECT_EQ(observer.events, (Events{"FileChange", "Terminate"}));
+    for (const bool inFolderChange : {false, true}) {
+        SCOPED_TRACE(inFolderChange);
+        observer.events.clear();
+        observer.errors.clear();
+        const std::wstring watched = folder.MakeFolder(inFolderChange ? L"weg" : L"blijft");
+        const auto fail = [] { throw std::runtime_error("handler failed"); };
+        observer.onFileChange = inFolderChange ? std::function<void()>() : fail;
+        observer.onFolderChange = inFolderChange ? fail : std::function<void()>();
+        actions.Post([&] {
+            if (inFolderChange) {
+                ASSERT_TRUE(::MoveFileW(watched.c_str(), (folder / L"verhuisd").c_str()));
+            } else {
+                folder.MakeFile(L"blijft\\new.txt", "x");
+            }
+        });
+        bool restarted = false;
+        observer.onTerminate = [&] {
+            if (!restarted) {
+                restarted = true;
+                actions.Post([&] { watch.Destroy(); });
+                watch.Create(folder.Path());
+            }
+        };
+        EndWatchAfter(5000);
+        watch.Create(watched);
+        EXPECT_FALSE(timedOut);
+        const char* failed = inFolderChange ? "FolderChange" : "FileChange";
+        EXPECT_EQ(observer.events, (Events{failed, "HandlerFailed", "Terminate", "Terminate"}));
+        ASSERT_EQ(observer.errors.size(), 1u);
+        EXPECT_THROW(std::rethrow_exception(observer.errors[0]), std::runtime_error);
+        EXPECT_FALSE(watch.Active());
+    }
 }
 
 // The main window starts a new watch from every Terminate; a thousand
