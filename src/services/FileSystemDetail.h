@@ -23,9 +23,10 @@ std::wstring RootOf(const std::wstring& path);
 std::optional<WIN32_FILE_ATTRIBUTE_DATA> ReadAttributeData(const std::wstring& path);
 bool IsDirectory(const WIN32_FILE_ATTRIBUTE_DATA& data);
 bool IsLink(DWORD attributes);
-// Opens the item itself, never the target of a link. Some platforms (Wine)
-// follow a link even when asked not to; such a handle is refused, because
-// changing the item behind a link is never what the user chose.
-FileHandle OpenItemItself(const std::wstring& path, DWORD access, DWORD flags);
+// Opens the item itself, never the target of a link; `attributes` are the
+// item's own, as just read. Some platforms (Wine) follow a link even when
+// asked not to; such a handle is refused, because changing the item behind
+// a link is never what the user chose.
+FileHandle OpenItemItself(const std::wstring& path, DWORD attributes, DWORD access, DWORD flags);
 
 } // namespace FileSystemDetail

@@ -38,13 +38,11 @@ bool IsLink(DWORD attributes)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }
 
-FileHandle OpenItemItself(const std::wstring& path, DWORD access, DWORD flags)
+FileHandle OpenItemItself(const std::wstring& path, DWORD attributes, DWORD access, DWORD flags)
 {
-    const std::wstring extendedPath = PathForm::Extended(path);
-    const bool isLink = IsLink(::GetFileAttributesW(extendedPath.c_str()));
-    FileHandle item(::CreateFileW(extendedPath.c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    FileHandle item(::CreateFileW(PathForm::Extended(path).c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
         flags | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    if (item && isLink && !HandleIsLink(item)) {
+    if (item && IsLink(attributes) && !HandleIsLink(item)) {
         item.Reset();
     }
     return item;
@@ -55,9 +53,9 @@ FileHandle OpenItemItself(const std::wstring& path, DWORD access, DWORD flags)
 namespace {
 
 // SetFileAttributesW follows links; through a handle the link itself changes.
-void SetLinkAttributes(const std::wstring& path, DWORD attributes)
+void SetLinkAttributes(const std::wstring& path, DWORD current, DWORD attributes)
 {
-    const FileHandle item = OpenItemItself(path, FILE_WRITE_ATTRIBUTES, FILE_FLAG_BACKUP_SEMANTICS);
+    const FileHandle item = OpenItemItself(path, current, FILE_WRITE_ATTRIBUTES, FILE_FLAG_BACKUP_SEMANTICS);
     if (!item) {
         return;
     }
@@ -69,8 +67,9 @@ void SetLinkAttributes(const std::wstring& path, DWORD attributes)
 void SetItemAttributes(const std::wstring& path, DWORD attributes)
 {
     const std::wstring extendedPath = PathForm::Extended(path);
-    if (IsLink(::GetFileAttributesW(extendedPath.c_str()))) {
-        SetLinkAttributes(path, attributes);
+    const DWORD current = ::GetFileAttributesW(extendedPath.c_str());
+    if (IsLink(current)) {
+        SetLinkAttributes(path, current, attributes);
         return;
     }
     // Some file systems (Wine's among them) store hidden and system apart

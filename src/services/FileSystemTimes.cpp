@@ -1,5 +1,6 @@
 #include "services/FileSystem.h"
 
+#include "platform/PathForm.h"
 #include "services/FileStepSeam.h"
 #include "services/FileSystemDetail.h"
 
@@ -196,7 +197,15 @@ bool SetItemTimes(const std::wstring& path, const Variant& datetime, DWORD flags
     if (!moment || !FileStepSeam::Allows(FileStep::WriteTimes, path)) {
         return false;
     }
-    const FileHandle item = OpenItemItself(path, GENERIC_WRITE, flags);
+    // Attribute-write access is all that writing times needs, so a file that
+    // another program holds open for reading is re-dated too. Read-only items
+    // would grant it as well; they are refused here, whatever the platform,
+    // and the run clears the attribute first when the user allows it.
+    const DWORD attributes = ::GetFileAttributesW(PathForm::Extended(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return false;
+    }
+    const FileHandle item = OpenItemItself(path, attributes, FILE_WRITE_ATTRIBUTES, flags);
     return item && ::SetFileTime(item.Get(), &*moment, &*moment, &*moment) != FALSE;
 }
 

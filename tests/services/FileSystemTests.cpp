@@ -248,6 +248,17 @@ TEST(FileSystemTimes, MissingItemsAndImpossibleMoments)
     EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"1-1-2020 00:00:00");
 }
 
+TEST(FileSystemTimes, WritableWhileAnotherProgramReadsTheFile)
+{
+    TempFolder temp;
+    const auto file = temp.MakeFile(L"open.txt");
+    const FileHandle reader(
+        ::CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(reader);
+    ASSERT_TRUE(fs.SetFileDateTime(file, Moment(2021, 2, 3, 4, 5, 6)));
+    EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"3-2-2021 04:05:06");
+}
+
 TEST(FileSystemTimes, ReadableWhileAnotherProgramWritesTheFile)
 {
     TempFolder temp;
