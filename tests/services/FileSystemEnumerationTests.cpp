@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <set>
 
 namespace {
@@ -147,16 +146,14 @@ TEST(FileSystemEnumeration, RecursiveFormsAppendToTheCallersList)
 
 TEST(FileSystemEnumeration, CountsPast32767Names)
 {
-    std::wstring folder = SessionFixture(L"many-files");
-    std::optional<TempFolder> own;
-    constexpr int Total = 100'000;
+    // Made by the test session with native tools: through Wine, making a
+    // file costs more the more the folder holds, and this many would take
+    // the better part of an hour.
+    const std::wstring folder = SessionFixture(L"many-files");
     if (folder.empty()) {
-        own.emplace();
-        for (int i = 0; i < Total; ++i) {
-            own->MakeFile(L"f" + std::to_wstring(i));
-        }
-        folder = own->Path();
+        GTEST_SKIP() << "the test session made no folder of many files";
     }
+    constexpr int Total = 100'000;
     std::int32_t count = 0;
     std::vector<std::wstring> files;
     fs.EnumerateFiles(folder, 0, count, files, L"*");
