@@ -97,37 +97,28 @@ std::optional<TIME_ZONE_INFORMATION> RulesOfYear(WORD year)
     return zone ? yearRules.For(*zone, year) : std::nullopt;
 }
 
-bool ToLocal(const SYSTEMTIME& universal, SYSTEMTIME& local)
-{
-    const auto zone = CurrentZone();
-    if (!zone) {
-        return false;
-    }
-    if (const ExConversion toLocal = KernelExConversions().toLocal) {
-        return toLocal(&*zone, &universal, &local) != FALSE;
-    }
-    const auto rules = yearRules.For(*zone, universal.wYear);
-    return rules && ::SystemTimeToTzSpecificLocalTime(&*rules, &universal, &local);
-}
+using PlainConversion = BOOL(WINAPI*)(const TIME_ZONE_INFORMATION*, const SYSTEMTIME*, SYSTEMTIME*);
 
-bool ToUniversal(const SYSTEMTIME& local, SYSTEMTIME& universal)
+// One direction of the conversion, with the rules of `from`'s year.
+bool Convert(ExConversion withZone, PlainConversion withRules, const SYSTEMTIME& from, SYSTEMTIME& to)
 {
     const auto zone = CurrentZone();
     if (!zone) {
         return false;
     }
-    if (const ExConversion toUniversal = KernelExConversions().toUniversal) {
-        return toUniversal(&*zone, &local, &universal) != FALSE;
+    if (withZone != nullptr) {
+        return withZone(&*zone, &from, &to) != FALSE;
     }
-    const auto rules = yearRules.For(*zone, local.wYear);
-    return rules && ::TzSpecificLocalTimeToSystemTime(&*rules, &local, &universal);
+    const auto rules = yearRules.For(*zone, from.wYear);
+    return rules && withRules(&*rules, &from, &to);
 }
 
 std::optional<SYSTEMTIME> UtcToLocal(const FILETIME& utc)
 {
     SYSTEMTIME universal{};
     SYSTEMTIME local{};
-    if (!::FileTimeToSystemTime(&utc, &universal) || !ToLocal(universal, local)) {
+    if (!::FileTimeToSystemTime(&utc, &universal) ||
+        !Convert(KernelExConversions().toLocal, ::SystemTimeToTzSpecificLocalTime, universal, local)) {
         return std::nullopt;
     }
     return local;
@@ -160,7 +151,8 @@ std::optional<FILETIME> LocalToUtc(const SYSTEMTIME& local)
 {
     SYSTEMTIME universal{};
     FILETIME result{};
-    if (!ToUniversal(local, universal) || !::SystemTimeToFileTime(&universal, &result)) {
+    if (!Convert(KernelExConversions().toUniversal, ::TzSpecificLocalTimeToSystemTime, local, universal) ||
+        !::SystemTimeToFileTime(&universal, &result)) {
         return std::nullopt;
     }
     const auto back = UtcToLocal(result);

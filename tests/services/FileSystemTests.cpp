@@ -41,6 +41,14 @@ Variant Moment(int year, int month, int day, int hour, int minute, int second)
     return Variant(*OleDate::FromParts(year, month, day, hour, minute, second));
 }
 
+// Writes a local moment, then checks the UTC time on disk and the text read back.
+void ExpectStoredAs(const std::wstring& file, const Variant& moment, std::uint64_t utc, const std::wstring& text)
+{
+    ASSERT_TRUE(fs.SetFileDateTime(file, moment));
+    EXPECT_EQ(Ticks(AttributeData(file).ftLastWriteTime), utc);
+    EXPECT_EQ(fs.GetFileDateTime(file).ToText(), text);
+}
+
 // A folder chain that takes a path past 300 characters.
 std::wstring MakeLongFolder(const TempFolder& temp)
 {
@@ -111,16 +119,9 @@ TEST(FileSystemTimes, LocalTimeUsesTheRulesOfItsOwnDate)
     // Amsterdam: UTC+1 in winter, UTC+2 in summer, whatever today's season.
     TempFolder temp;
     const auto file = temp.MakeFile(L"a.txt");
-    ASSERT_TRUE(fs.SetFileDateTime(file, Moment(2026, 7, 15, 12, 0, 0)));
-    auto data = AttributeData(file);
-    EXPECT_EQ(Ticks(data.ftLastWriteTime), UtcTicks(2026, 7, 15, 10, 0, 0));
-    EXPECT_EQ(Ticks(data.ftLastAccessTime), UtcTicks(2026, 7, 15, 10, 0, 0));
-    EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"15-7-2026 12:00:00");
-
-    ASSERT_TRUE(fs.SetFileDateTime(file, Moment(2026, 1, 15, 12, 0, 0)));
-    data = AttributeData(file);
-    EXPECT_EQ(Ticks(data.ftLastWriteTime), UtcTicks(2026, 1, 15, 11, 0, 0));
-    EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"15-1-2026 12:00:00");
+    ExpectStoredAs(file, Moment(2026, 7, 15, 12, 0, 0), UtcTicks(2026, 7, 15, 10, 0, 0), L"15-7-2026 12:00:00");
+    EXPECT_EQ(Ticks(AttributeData(file).ftLastAccessTime), UtcTicks(2026, 7, 15, 10, 0, 0));
+    ExpectStoredAs(file, Moment(2026, 1, 15, 12, 0, 0), UtcTicks(2026, 1, 15, 11, 0, 0), L"15-1-2026 12:00:00");
 }
 
 // Summer time in Amsterdam ended on 24 September in 1995 and ends late in
@@ -186,12 +187,8 @@ TEST(FileSystemTimes, EachYearKeepsTheRulesOfItsOwnTime)
     }
     TempFolder temp;
     const auto file = temp.MakeFile(L"a.txt");
-    ASSERT_TRUE(fs.SetFileDateTime(file, Moment(1995, 10, 1, 12, 0, 0)));
-    EXPECT_EQ(Ticks(AttributeData(file).ftLastWriteTime), UtcTicks(1995, 10, 1, 11, 0, 0));
-    EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"1-10-1995 12:00:00");
-    ASSERT_TRUE(fs.SetFileDateTime(file, Moment(1996, 10, 1, 12, 0, 0)));
-    EXPECT_EQ(Ticks(AttributeData(file).ftLastWriteTime), UtcTicks(1996, 10, 1, 10, 0, 0));
-    EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"1-10-1996 12:00:00");
+    ExpectStoredAs(file, Moment(1995, 10, 1, 12, 0, 0), UtcTicks(1995, 10, 1, 11, 0, 0), L"1-10-1995 12:00:00");
+    ExpectStoredAs(file, Moment(1996, 10, 1, 12, 0, 0), UtcTicks(1996, 10, 1, 10, 0, 0), L"1-10-1996 12:00:00");
 }
 
 TEST(FileSystemTimes, DaylightSavingChanges)
@@ -200,9 +197,7 @@ TEST(FileSystemTimes, DaylightSavingChanges)
     const auto file = temp.MakeFile(L"a.txt");
     // 02:30 on 29 March 2026 does not exist in Amsterdam; it is taken as
     // standard time and shows as 03:30 summer time.
-    ASSERT_TRUE(fs.SetFileDateTime(file, Moment(2026, 3, 29, 2, 30, 0)));
-    EXPECT_EQ(Ticks(AttributeData(file).ftLastWriteTime), UtcTicks(2026, 3, 29, 1, 30, 0));
-    EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"29-3-2026 03:30:00");
+    ExpectStoredAs(file, Moment(2026, 3, 29, 2, 30, 0), UtcTicks(2026, 3, 29, 1, 30, 0), L"29-3-2026 03:30:00");
     // The hours just around the change keep their clock time.
     ASSERT_TRUE(fs.SetFileDateTime(file, Moment(2026, 3, 29, 3, 0, 0)));
     EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"29-3-2026 03:00:00");
