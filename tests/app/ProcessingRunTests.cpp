@@ -14,6 +14,25 @@ using ProcessingRunTest = ProcessingTestBed;
 
 const std::wstring AccessError = L"Fout bij het verkrijgen van toegang tot ";
 
+// The user's short-date format for the object's lifetime. It is the user's
+// setting, so it is put back even when the test fails.
+class UserShortDate {
+public:
+    explicit UserShortDate(const wchar_t* format)
+    {
+        wchar_t saved[80] = {};
+        ::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, saved, 80);
+        saved_ = saved;
+        ::SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, format);
+    }
+    ~UserShortDate() { ::SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, saved_.c_str()); }
+    UserShortDate(const UserShortDate&) = delete;
+    UserShortDate& operator=(const UserShortDate&) = delete;
+
+private:
+    std::wstring saved_;
+};
+
 } // namespace
 
 TEST_F(ProcessingRunTest, NothingSelectedIsAnEmptyRun)
@@ -104,15 +123,21 @@ TEST_F(ProcessingRunTest, RenamedItemGetsTheMomentUnderItsNewName)
     EXPECT_TRUE(window.warnings.empty());
 }
 
+// Many users write the year with two digits. A moment that travelled as
+// regional text would come back as 2025.
 TEST_F(ProcessingRunTest, CenturyOfTheChosenDateIsKept)
 {
     temp.MakeFile(L"oud.txt");
     List();
     Select(L"oud.txt");
     Choose(0, true);
-    SetMoment(1950, 2, 3, 4, 5, 6);
-    run.Run();
-    EXPECT_EQ(FileSystem().GetFileDateTime(temp / L"oud.txt").ToText(), L"3-2-1950 04:05:06");
+    SetMoment(1925, 2, 3, 4, 5, 6);
+    {
+        const UserShortDate twoDigitYear(L"d-M-yy");
+        ASSERT_EQ(OleDate::FromParts(1925, 2, 3, 0, 0, 0)->DateText(), L"3-2-25");
+        run.Run();
+    }
+    EXPECT_EQ(FileSystem().GetFileDateTime(temp / L"oud.txt").ToText(), L"3-2-1925 04:05:06");
 }
 
 TEST_F(ProcessingRunTest, SubfoldersAreProcessedChildrenFirstAndKeepTheirMoment)
@@ -437,6 +462,49 @@ TEST_F(ProcessingRunTest, ARelistingThatFailsAfterTheRunIsReportedAndTheRunStill
     failing = false;
     failingListing.FillFolderList();
     EXPECT_EQ(Line(L"A.TXT")->Tag(), L"0");
+}
+
+// Closing the program while a run works: the run stops after the entry in
+// hand, closes its log and shows no summary; every item keeps either its old
+// or its new name, with its attributes; the quit request stays queued for
+// the main loop.
+TEST_F(ProcessingRunTest, AQuitRequestStopsTheRunAfterTheCurrentEntry)
+{
+    const auto first = temp.MakeFile(L"a.txt");
+    for (const auto* name : {L"b.txt", L"c.txt", L"d.txt"}) {
+        temp.MakeFile(name);
+    }
+    FileSystem().SetFileAttributes(first, FILE_ATTRIBUTE_READONLY);
+    List();
+    for (const auto* name : {L"a.txt", L"b.txt", L"c.txt", L"d.txt"}) {
+        Select(name);
+    }
+    Choose(1, true);
+    SetMoment(2012, 12, 12, 12, 12, 12);
+    state.CheckOptionsLog().SetValue(1);
+    // The request arrives while the second entry is being dated.
+    const FileStepSeam seam([&](FileStep step, const std::wstring& path) {
+        if (step == FileStep::WriteTimes && path == temp / L"B.TXT") {
+            ::PostQuitMessage(3);
+        }
+        return true;
+    });
+    run.Run();
+    MSG quit{};
+    ASSERT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 3u);
+
+    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"A.TXT", L"B.TXT", L"c.txt", L"d.txt"}));
+    EXPECT_EQ(Attributes(temp / L"A.TXT"), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(Attributes(temp / L"B.TXT"), 0);
+    EXPECT_EQ(Moment(temp / L"B.TXT"), L"12-12-2012 12:12:12");
+    EXPECT_TRUE(window.warnings.empty());
+    EXPECT_TRUE(FileHandle(::CreateFileW(log.FileName().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)))
+        << "the log is still open";
+    EXPECT_NE(
+        TempFolder::ReadAll(log.FileName()).find(AnsiText::Encode(AccessError + temp / L"A.TXT")), std::string::npos);
+    EXPECT_FALSE(run.InProgress());
+    EXPECT_EQ(state.ProgressBarVarnook().Value(), 0);
 }
 
 TEST_F(ProcessingRunTest, AHundredThousandEntriesAreAllWorkedThrough)

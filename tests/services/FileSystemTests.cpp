@@ -75,12 +75,21 @@ TEST(FileSystemExistence, FilesAndFolders)
     EXPECT_TRUE(fs.IsFolder(folder + L"\\"));
 }
 
+// Wine keeps no read-only bit for a folder set through Windows calls; it
+// shows a folder without write permission as read-only, so the host takes
+// that away there.
 TEST(FileSystemExistence, HiddenSystemAndReadOnlyFoldersAreStillFolders)
 {
     TempFolder temp;
     const auto folder = temp.MakeFolder(L"odd");
-    fs.SetFolderAttributes(folder, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    constexpr int All = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    fs.SetFolderAttributes(folder, All);
+    if ((fs.GetFolderAttributes(folder) & FILE_ATTRIBUTE_READONLY) == 0) {
+        ASSERT_TRUE(RunOnHost("chmod a-w " + ShellQuoted(HostPath(folder))));
+    }
+    ASSERT_EQ(fs.GetFolderAttributes(folder) & 0x7, All);
     EXPECT_TRUE(fs.IsFolder(folder));
+    EXPECT_FALSE(fs.IsFile(folder));
     fs.SetFolderAttributes(folder, 0);
 }
 
