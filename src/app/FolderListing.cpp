@@ -17,10 +17,9 @@ void FolderListing::RecordColumnWidths()
     }
 }
 
-void FolderListing::SetRunInProgress(bool inProgress)
+void FolderListing::FillDeferred()
 {
-    runInProgress_ = inProgress;
-    if (!inProgress && fillDeferred_) {
+    if (!runInProgress_ && fillDeferred_) {
         fillDeferred_ = false;
         Fill();
     }

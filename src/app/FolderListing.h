@@ -29,8 +29,9 @@ public:
     void FillFolderList();
 
     [[nodiscard]] bool RunInProgress() const noexcept { return runInProgress_; }
-    // Ending a run carries out a fill that was asked for during it.
-    void SetRunInProgress(bool inProgress);
+    void SetRunInProgress(bool inProgress) noexcept { runInProgress_ = inProgress; }
+    // Carries out a fill that was asked for during a run, once it has ended.
+    void FillDeferred();
 
 private:
     void Fill();
