@@ -10,6 +10,15 @@
 #include <string>
 #include <vector>
 
+// Failures show a tagged value as its kind and text.
+static void PrintTo(const Variant& value, std::ostream* out)
+{
+    *out << (value.GetKind() == Variant::Kind::Text ? "text " : "value ");
+    for (const wchar_t c : value.ToText()) {
+        *out << static_cast<char>(c < 128 ? c : '?');
+    }
+}
+
 namespace {
 
 OleDate Moment(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
@@ -67,13 +76,15 @@ protected:
         pushed.clear();
     }
 
-    // A user's edit: in the focused picker, Up raises the selected field, the first.
+    // A user's edit in the focused picker: Right selects the first field, Up raises it.
     void RaiseFirstField()
     {
         const HWND control = picker.ControlHwnd();
         ::SetFocus(control);
-        ::SendMessageW(control, WM_KEYDOWN, VK_UP, 1);
-        ::SendMessageW(control, WM_KEYUP, VK_UP, 0xC0000001);
+        for (const WPARAM key : {VK_RIGHT, VK_UP}) {
+            ::SendMessageW(control, WM_KEYDOWN, key, 1);
+            ::SendMessageW(control, WM_KEYUP, key, 0xC0000001);
+        }
     }
 
     TestHostWindow host;
@@ -106,14 +117,14 @@ TEST_F(DateTimePickerTest, EachFormatShowsItsPartAndOthersAreIgnored)
 {
     picker.ReadProperties({{L"Value", Moment(1925, 5, 1, 14, 3, 5)}, {L"CustomFormat", std::wstring(L"yyyy")}});
     EXPECT_EQ(TextOf(picker.ControlHwnd()), L"1-5-1925");
-    picker.SetFormat(DateTimePicker::Time);
-    EXPECT_EQ(TextOf(picker.ControlHwnd()), L"14:03:05");
+    picker.SetFormat(DateTimePicker::LongDate);
+    EXPECT_NE(TextOf(picker.ControlHwnd()).find(L"mei 1925"), std::wstring::npos) << TextOf(picker.ControlHwnd());
     picker.SetFormat(DateTimePicker::Custom);
     EXPECT_EQ(TextOf(picker.ControlHwnd()), L"1925");
     picker.SetFormat(4);
     EXPECT_EQ(picker.Format(), DateTimePicker::Custom);
-    picker.SetFormat(DateTimePicker::LongDate);
-    EXPECT_NE(TextOf(picker.ControlHwnd()).find(L"mei 1925"), std::wstring::npos) << TextOf(picker.ControlHwnd());
+    picker.SetFormat(DateTimePicker::Time);
+    EXPECT_EQ(TextOf(picker.ControlHwnd()), L"14:03:05");
 
     // A stored format is not checked: one the picker does not know shows the short date.
     DateTimePicker stored(host.Site(), L"Stored", {56, 50, 145, 71}, 101);
@@ -142,6 +153,23 @@ TEST_F(DateTimePickerTest, SpinButtonsStayThroughFormatChangesAndTheCheckBoxMake
     EXPECT_TRUE(spinButtons());
     EXPECT_EQ(Shown(picker.ControlHwnd()), shown);
     EXPECT_NE(::GetPropW(picker.ControlHwnd(), L"DateTimePicker"), nullptr);
+}
+
+TEST_F(DateTimePickerTest, StoresOnlyWhatDiffersFromTheDefaultsAndAStoredTextStaysText)
+{
+    picker.ReadProperties({{L"Format", std::int32_t{DateTimePicker::Time}}, {L"UpDown", true},
+        {L"Value", std::wstring(L"7-12-2026 14:03:05")}});
+    picker.SetEnabled(false);
+    EXPECT_FALSE(::IsWindowEnabled(picker.ControlHwnd()));
+    EXPECT_TRUE(host.Site().WasChanged(L"DateTimePickerModifiedDate", L"Enabled"));
+    PropertyStore written;
+    picker.WriteProperties(written);
+    std::vector<std::wstring> keys;
+    for (const auto& [key, value] : written.Entries()) {
+        keys.push_back(key);
+    }
+    EXPECT_EQ(keys, (std::vector<std::wstring>{L"Enabled", L"Format", L"UpDown", L"Value"}));
+    EXPECT_EQ(written.Read<std::wstring>(L"Value", L""), L"7-12-2026 14:03:05");
 }
 
 TEST_F(DateTimePickerTest, RangeAndValueTakeOnlyWhatFits)
@@ -199,6 +227,7 @@ TEST_F(DateTimePickerTest, AUsersChangeKeepsItsCenturyAndIsNotSentBack)
     picker.SetValue(Variant(Moment(1925, 5, 1, 14, 3, 5)));
     RecordPushesToPicker();
     RaiseFirstField();
+    ASSERT_EQ(TextOf(picker.ControlHwnd()), L"2-5-25");
     ASSERT_EQ(events.seen.size(), 1u);
     const OleDate shown = Shown(picker.ControlHwnd());
     EXPECT_EQ(picker.Value(), Variant(shown));
@@ -209,11 +238,18 @@ TEST_F(DateTimePickerTest, AUsersChangeKeepsItsCenturyAndIsNotSentBack)
 
 TEST_F(DateTimePickerTest, AClearedCheckBoxKeepsTheValueAndStillReportsAChange)
 {
-    picker.ReadProperties({{L"CheckBox", true}, {L"Value", Moment(2026, 12, 7, 14, 3, 5)}});
-    NMDATETIMECHANGE cleared{{picker.ControlHwnd(), 0, static_cast<UINT>(DTN_DATETIMECHANGE)}, GDT_NONE};
-    ::SendMessageW(picker.Hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&cleared));
-    EXPECT_EQ(picker.Value(), Variant(Moment(2026, 12, 7, 14, 3, 5)));
-    EXPECT_EQ(events.seen, std::vector<std::wstring>{L"Change " + Moment(2026, 12, 7, 14, 3, 5).ToText()});
+    const OleDate value = Moment(2026, 12, 7, 14, 3, 5);
+    picker.ReadProperties({{L"CheckBox", true}, {L"Value", value}});
+    // The record of a cleared box still carries a date, here another one.
+    SYSTEMTIME other = Moment(2001, 1, 1).ToSystemTime();
+    ::SendMessageW(picker.ControlHwnd(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&other));
+    const HWND checkBox = ::FindWindowExW(picker.ControlHwnd(), nullptr, WC_BUTTONW, nullptr);
+    ASSERT_NE(checkBox, nullptr);
+    ::SendMessageW(checkBox, BM_CLICK, 0, 0);
+    SYSTEMTIME ignored{};
+    EXPECT_EQ(::SendMessageW(picker.ControlHwnd(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&ignored)), GDT_NONE);
+    EXPECT_EQ(picker.Value(), Variant(value));
+    EXPECT_EQ(events.seen, std::vector<std::wstring>{L"Change " + value.ToText()});
 }
 
 TEST_F(DateTimePickerTest, AfterTheCalendarClosesOnlyThePickerGetsARightArrow)
