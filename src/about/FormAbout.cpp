@@ -84,14 +84,17 @@ void FormAbout::ShowModal(HWND owner)
         return;
     }
     Load();
-    PendingMessages::AddNavigation(Hwnd());
+    // The window may be gone by the end of the loop (its owner went), so the
+    // handle it was registered under is kept.
+    const HWND window = Hwnd();
+    PendingMessages::AddNavigation(window);
     if (owner != nullptr) {
         ::EnableWindow(owner, FALSE);
     }
-    ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
-    ::SetFocus(::GetDlgItem(Hwnd(), IDOK));
+    ::ShowWindow(window, SW_SHOWNORMAL);
+    ::SetFocus(::GetDlgItem(window, IDOK));
     RunModalLoop();
-    PendingMessages::RemoveNavigation(Hwnd());
+    PendingMessages::RemoveNavigation(window);
     if (owner != nullptr) {
         ::EnableWindow(owner, TRUE);
     }

@@ -459,9 +459,9 @@ void DateTimePicker::OnCloseUp()
     }
 }
 
-// The focus belongs on the picker. Coming back from it (the platform gives
-// the parent the focus in passing), it goes on to the next control in tab
-// order, or the one before with Shift held.
+// The own window never keeps the focus: coming from elsewhere it hands it
+// to the picker; coming back from the picker, it moves on to the next
+// control in tab order (the one before with Shift held), as Tab would.
 void DateTimePicker::OnFocus(HWND previous)
 {
     const HWND picker = picker_.Get();

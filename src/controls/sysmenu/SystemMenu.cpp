@@ -53,11 +53,11 @@ SystemMenu::SystemMenu(ComponentSite& site, std::wstring name) : Component(site,
 }
 
 // Entries that nothing answers any more would stay in the menu: they go
-// with the control.
+// with the control, when the window and its menu are still there.
 SystemMenu::~SystemMenu()
 {
     subclass_.Destroy();
-    if (::IsMenu(menu_)) {
+    if (menu_ != nullptr && ::IsWindow(host_) && ::GetSystemMenu(host_, FALSE) == menu_) {
         RemoveOwnEntries();
     }
 }
@@ -132,8 +132,8 @@ SystemMenuItem* SystemMenu::Item(std::int32_t index) const
 // every index below Count has its item.
 void SystemMenu::ResizeItems(bool rebuild)
 {
-    const HWND host = Site().HostWindow();
-    menu_ = host != nullptr ? ::GetSystemMenu(host, FALSE) : nullptr;
+    host_ = Site().HostWindow();
+    menu_ = host_ != nullptr ? ::GetSystemMenu(host_, FALSE) : nullptr;
     if (items_.size() > static_cast<size_t>(count_)) {
         items_.resize(static_cast<size_t>(count_));
     }
@@ -173,7 +173,7 @@ void SystemMenu::Rebuild()
             appended_.push_back(command);
         }
     }
-    subclass_.SetOwnerHwnd(Site().HostWindow());
+    subclass_.SetOwnerHwnd(host_);
     subclass_.SetWindowProc(L"SystemMenuWindowProc");
     subclass_.Clear();
     subclass_.Add(L"SystemMenu", this);

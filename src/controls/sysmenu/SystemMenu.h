@@ -70,7 +70,8 @@ private:
     bool preventUpdate_ = false;
     std::int32_t count_ = 0;
     plumbing::Subclassing subclass_;
-    // The host window's system menu; it belongs to the window.
+    // The host window and its system menu, which belongs to the window.
+    HWND host_ = nullptr;
     HMENU menu_ = nullptr;
     // The commands this control appended and has not removed.
     std::vector<UINT> appended_;

@@ -38,8 +38,8 @@ std::vector<Entry> EntriesOf(HMENU menu)
         ::GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
         // The platform reports separators as greyed.
         const bool separator = (info.fType & MFT_SEPARATOR) != 0;
-        entries.push_back(
-            {info.wID, separator, text, !separator && (info.fState & MFS_GRAYED) != 0, (info.fState & MFS_CHECKED) != 0});
+        entries.push_back({info.wID, separator, text, !separator && (info.fState & MFS_GRAYED) != 0,
+            (info.fState & MFS_CHECKED) != 0});
     }
     return entries;
 }
@@ -77,22 +77,26 @@ TEST_F(SystemMenuTest, OwnEntriesFollowTheSystemsAndOnlyTheyEverChange)
 {
     ASSERT_TRUE(std::find_if(system.begin(), system.end(), [](const Entry& e) { return e.separator && e.id == 0; }) !=
         system.end());
-    SystemMenu control(host.Site(), L"SystemMenuVarnook");
-    control.ReadProperties(AboutDesign);
-    EXPECT_EQ(EntriesOf(menu), Joined(system, {Separator(0), Text(1, L"&About Varnook...")}));
+    {
+        SystemMenu control(host.Site(), L"SystemMenuVarnook");
+        control.ReadProperties(AboutDesign);
+        EXPECT_EQ(EntriesOf(menu), Joined(system, {Separator(0), Text(1, L"&About Varnook...")}));
 
-    control.Item(1)->SetText(L"&Over Varnook...");
-    EXPECT_EQ(EntriesOf(menu), Joined(system, {Separator(0), Text(1, L"&Over Varnook...")}));
-    EXPECT_TRUE(host.Site().WasChanged(L"SystemMenuVarnook", L"SystemMenuItemText(1)"));
+        control.Item(1)->SetText(L"&Over Varnook...");
+        EXPECT_EQ(EntriesOf(menu), Joined(system, {Separator(0), Text(1, L"&Over Varnook...")}));
+        EXPECT_TRUE(host.Site().WasChanged(L"SystemMenuVarnook", L"SystemMenuItemText(1)"));
 
-    control.SetCount(3);
-    EXPECT_EQ(EntriesOf(menu), Joined(system, {Separator(0), Text(1, L"&Over Varnook..."), Text(2, L"")}));
-    control.SetCount(1);
-    EXPECT_EQ(EntriesOf(menu), Joined(system, {Separator(0)}));
-    EXPECT_EQ(control.Item(1), nullptr);
-    control.SetCount(-1);
-    control.SetCount(SystemMenu::MaxCount + 1);
-    EXPECT_EQ(control.Count(), 1);
+        control.SetCount(3);
+        EXPECT_EQ(EntriesOf(menu), Joined(system, {Separator(0), Text(1, L"&Over Varnook..."), Text(2, L"")}));
+        control.SetCount(1);
+        EXPECT_EQ(EntriesOf(menu), Joined(system, {Separator(0)}));
+        EXPECT_EQ(control.Item(1), nullptr);
+        control.SetCount(-1);
+        control.SetCount(SystemMenu::MaxCount + 1);
+        EXPECT_EQ(control.Count(), 1);
+    }
+    // Entries go with the control that made them.
+    EXPECT_EQ(EntriesOf(menu), system);
 }
 
 TEST_F(SystemMenuTest, GreyedAndCheckedStatesAndHeldBackUpdates)
