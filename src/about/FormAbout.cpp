@@ -88,14 +88,13 @@ void FormAbout::ShowModal(HWND owner)
     // handle it was registered under is kept.
     const HWND window = Hwnd();
     PendingMessages::AddNavigation(window);
-    if (owner != nullptr) {
-        ::EnableWindow(owner, FALSE);
-    }
+    // An owner that someone else had disabled stays disabled afterwards.
+    const bool disabledOwner = owner != nullptr && !::EnableWindow(owner, FALSE);
     ::ShowWindow(window, SW_SHOWNORMAL);
     ::SetFocus(::GetDlgItem(window, IDOK));
     RunModalLoop();
     PendingMessages::RemoveNavigation(window);
-    if (owner != nullptr) {
+    if (disabledOwner) {
         ::EnableWindow(owner, TRUE);
     }
     DestroyOwnWindow();
@@ -129,7 +128,7 @@ void FormAbout::Load()
     const DWORD label = WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS;
     AddChild(WC_STATICW, application_, label, layout.Application, IdApplication);
     AddChild(WC_STATICW, copyright_, label, layout.Copyright, IdCopyright);
-    link_ = AddChild(WC_STATICW, website_, label | SS_NOTIFY,
+    link_ = AddChild(WC_STATICW, website_, WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY,
         {layout.Website.x, layout.Website.y, layout.Application.right, layout.Website.y + layout.TextHeight},
         IdWebsite);
     FontDesc underlined = FontDesc::MessageFont();

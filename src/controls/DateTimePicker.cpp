@@ -55,11 +55,12 @@ Variant ReadValue(const PropertyStore& store)
     return Now();
 }
 
+// The default is the present moment, so a date is stored unless it is that
+// very second.
 void WriteValue(PropertyStore& store, const Variant& value)
 {
-    const Variant now = Now();
-    if (value.GetKind() == Variant::Kind::Date && now.GetKind() == Variant::Kind::Date) {
-        store.Write<OleDate>(L"Value", value.ToDate(), now.ToDate());
+    if (value.GetKind() == Variant::Kind::Date) {
+        store.Write<OleDate>(L"Value", value.ToDate(), Now().ToDate());
     } else if (value.GetKind() == Variant::Kind::Text) {
         store.Set(L"Value", value.ToText());
     } else {
@@ -90,7 +91,9 @@ void Try(Step&& step)
     }
 }
 
-void PostKey(HWND window, UINT key)
+// A key press for one window alone, as the keyboard would deliver it; the
+// arrow keys are extended keys.
+void PostArrowKey(HWND window, UINT key)
 {
     const UINT scanCode = ::MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
     const LPARAM down = 1 | (static_cast<LPARAM>(scanCode) << 16) | (LPARAM{1} << 24);
@@ -335,8 +338,8 @@ void DateTimePicker::ApplyProperties(unsigned parts)
 }
 
 // Only the format bits are rewritten: clearing the up-down bit of a live
-// picker takes its spin buttons away. The style goes first, because a
-// changed style resets the picker to the style's own format.
+// picker takes its spin buttons away. The style goes first: a picker given
+// no format string takes the one of the style it has at that moment.
 void DateTimePicker::PushFormat()
 {
     const HWND picker = picker_.Get();
@@ -455,7 +458,7 @@ void DateTimePicker::OnCloseUp()
         events_->CloseUp();
     }
     if (picker_) {
-        PostKey(picker_.Get(), VK_RIGHT);
+        PostArrowKey(picker_.Get(), VK_RIGHT);
     }
 }
 

@@ -151,6 +151,8 @@ TEST_F(FormAboutTest, TheLinkIsItsUnderlinedTextUnderAHandAndOpensTheAddress)
 TEST_F(FormAboutTest, IsLaidOutInPixelsForItsDpiAndEscapeClosesIt)
 {
     about.SetDpi(144);
+    // An owner disabled before About came stays so after it.
+    ::EnableWindow(owner.Hwnd(), FALSE);
     RECT client{};
     RECT ok{};
     WhileShown(
@@ -166,6 +168,7 @@ TEST_F(FormAboutTest, IsLaidOutInPixelsForItsDpiAndEscapeClosesIt)
     EXPECT_EQ(ok.right - ok.left, 122);
     EXPECT_EQ(ok.bottom - ok.top, 37);
     EXPECT_EQ(about.Hwnd(), nullptr);
+    EXPECT_FALSE(::IsWindowEnabled(owner.Hwnd()));
 }
 
 } // namespace
