@@ -2,7 +2,7 @@
 # Shows scenes of the program's windows at 96 and 144 dpi on a virtual
 # display and saves a screenshot of each in build/screenshots/NAME-DPI.png.
 # Without arguments it takes every gallery scene; the scene "main" is the
-# program's own window.
+# program's own window; the scene "about" is shot as the About window it opens.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VARNOOK_BUILD_DIR:-$root/build}"
@@ -41,6 +41,8 @@ for dpi in 96 144; do
   for scene in "${scenes[@]}"; do
     if [ "$scene" = main ]; then
       program=("$build/varnook.exe"); title="Pellonar Varnook"
+    elif [ "$scene" = about ]; then
+      program=("$build/gallery.exe" about); title="Over Varnook"
     else
       program=("$build/gallery.exe" "$scene"); title="Varnook gallery: $scene"
     fi

@@ -43,6 +43,17 @@ public:
         }
     }
 
+    [[nodiscard]] const VS_FIXEDFILEINFO* FixedInfo() const
+    {
+        VS_FIXEDFILEINFO* info = nullptr;
+        UINT length = 0;
+        if (data_.empty() || !::VerQueryValueW(data_.data(), L"\\", reinterpret_cast<void**>(&info), &length) ||
+            length < sizeof(VS_FIXEDFILEINFO)) {
+            return nullptr;
+        }
+        return info;
+    }
+
     [[nodiscard]] std::wstring Text(const wchar_t* name) const
     {
         if (data_.empty() || block_.empty()) {
@@ -72,6 +83,10 @@ ProgramInfo::ProgramInfo() : executablePath_(ModulePath())
     productName_ = resource.Text(L"ProductName");
     fileVersion_ = resource.Text(L"FileVersion");
     legalCopyright_ = resource.Text(L"LegalCopyright");
+    if (const VS_FIXEDFILEINFO* info = resource.FixedInfo()) {
+        majorVersion_ = HIWORD(info->dwFileVersionMS);
+        minorVersion_ = LOWORD(info->dwFileVersionMS);
+    }
 }
 
 std::wstring ProgramInfo::ApplicationTitle() const
