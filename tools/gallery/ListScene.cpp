@@ -2,6 +2,8 @@
 
 #include "controls/listview/ListView.h"
 
+#include <iterator>
+
 namespace {
 
 struct Line {

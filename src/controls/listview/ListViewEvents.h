@@ -32,8 +32,11 @@ public:
     // counts as a left click on it.
     virtual void ItemClick(ListItem& /*item*/, std::int16_t /*button*/) {}
     virtual void ItemDblClick(ListItem& /*item*/, std::int16_t /*button*/) {}
-    // A key went down while the list had the focus (a virtual-key code).
+    // A key went down or up while the list had the focus (a virtual-key
+    // code), and the character it typed.
     virtual void KeyDown(std::int16_t /*keyCode*/) {}
+    virtual void KeyUp(std::int16_t /*keyCode*/) {}
+    virtual void KeyPress(std::int16_t /*keyAscii*/) {}
 
 protected:
     ~ListViewEvents() = default;

@@ -13,7 +13,7 @@ ListView* ControlOf(HWND window)
     return static_cast<ListView*>(::GetPropW(window, ListViewControlProperty));
 }
 
-// Holding a modifier selects nothing; a Shift held for a Shift+click must
+// Holding a modifier selects nothing; a Shift or Ctrl held for a click must
 // not make the click's selection look like a key's.
 bool IsModifier(WORD key)
 {
@@ -37,7 +37,8 @@ bool IsModifier(WORD key)
 
 bool IsWatched(UINT message)
 {
-    return message == WM_SETFOCUS || message == WM_KILLFOCUS || message == WM_KEYUP || message == WM_NOTIFY;
+    return message == WM_SETFOCUS || message == WM_KILLFOCUS || message == WM_KEYUP || message == WM_CHAR ||
+        message == WM_NOTIFY;
 }
 
 bool IsCheckToggle(UINT oldState, UINT newState)
@@ -53,7 +54,7 @@ bool IsCheckToggle(UINT oldState, UINT newState)
 
 // The rules that turn the platform list's messages into the control's events.
 struct ModuleListView {
-    static void AfterListMessage(ListView& control, UINT message, LPARAM lparam);
+    static void AfterListMessage(ListView& control, UINT message, WPARAM wparam, LPARAM lparam);
     static LRESULT Notification(ListView& control, NMHDR& header);
     static void MouseRule(ListView& control, const NMITEMACTIVATE& activate, std::int16_t button, bool doubleClick);
     static void ItemChanged(ListView& control, const NMLISTVIEW& change);
@@ -62,13 +63,19 @@ struct ModuleListView {
     static void KeyDown(ListView& control, WORD key);
 };
 
-void ModuleListView::AfterListMessage(ListView& control, UINT message, LPARAM lparam)
+void ModuleListView::AfterListMessage(ListView& control, UINT message, WPARAM wparam, LPARAM lparam)
 {
     switch (message) {
     case WM_SETFOCUS:
         control.ActivateKeyTranslation();
         break;
     case WM_KEYUP:
+        control.keySelection_ = false;
+        control.Events().KeyUp(static_cast<std::int16_t>(wparam));
+        break;
+    case WM_CHAR:
+        control.Events().KeyPress(static_cast<std::int16_t>(wparam));
+        break;
     case WM_KILLFOCUS:
         control.keySelection_ = false;
         break;
@@ -245,7 +252,7 @@ LRESULT CALLBACK ListViewWindowProc(HWND window, UINT message, WPARAM wparam, LP
     // Found after the list has handled the message: a handler may have taken
     // the control away meanwhile.
     if (ListView* control = ControlOf(window)) {
-        ModuleListView::AfterListMessage(*control, message, lparam);
+        ModuleListView::AfterListMessage(*control, message, wparam, lparam);
     }
     return result;
 }

@@ -97,7 +97,7 @@ TEST_F(ListViewTest, TheSelectedItemIsTheFocusedRowOnlyWhileItIsSelected)
     EXPECT_EQ(list->HitTest(20, 150), nullptr);
 }
 
-COLORREF PixelsOfColor(HWND window, RECT area, COLORREF color)
+int PixelsOfColor(HWND window, RECT area, COLORREF color)
 {
     ::UpdateWindow(window);
     const WindowDc dc(window);

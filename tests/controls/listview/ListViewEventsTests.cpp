@@ -35,6 +35,17 @@ TEST_F(ListViewTest, ClicksRaiseTheEventOfWhatThePlatformHitWhereverThePointerIs
         (Events{L"ItemClick 1 1", L"ItemClick 2 1", L"Click 1", L"ItemClick 2 2", L"ItemDblClick 2 2", L"Click 1",
             L"DblClick 1"}));
     EXPECT_EQ(::GetFocus(), Platform());
+
+    // A row put into the platform list behind the collection's back has no
+    // item to report.
+    events.clear();
+    std::wstring stranger = L"stranger";
+    LVITEMW row{LVIF_TEXT, 3};
+    row.pszText = stranger.data();
+    ASSERT_EQ(::SendMessageW(Platform(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row)), 3);
+    Click(RowPoint(3));
+    DoubleClick(RowPoint(3));
+    EXPECT_TRUE(events.empty());
 }
 
 TEST_F(ListViewTest, ACheckBoxClickReportsTheCheckEvenOnASelectedRow)
@@ -56,6 +67,12 @@ TEST_F(ListViewTest, ACheckBoxClickReportsTheCheckEvenOnASelectedRow)
     Click(box);
     EXPECT_EQ(events, (Events{L"ItemCheck 1", L"ItemCheck 1"}));
     EXPECT_EQ(list->ListItems().CheckedCount(), 0);
+
+    // Space turns the box of the selected row; that selects nothing new.
+    events.clear();
+    Type(VK_SPACE);
+    EXPECT_EQ(events, (Events{L"KeyDown 32", L"ItemCheck 1", L"KeyPress 32"}));
+    EXPECT_TRUE(list->ListItems().Item(1)->Checked());
 }
 
 TEST_F(ListViewTest, OnlyARowAKeyNewlySelectsCountsAsALeftClick)
@@ -76,18 +93,21 @@ TEST_F(ListViewTest, OnlyARowAKeyNewlySelectsCountsAsALeftClick)
     EXPECT_EQ(events, (Events{L"KeyDown 112", L"ItemClick 2 2"}));
     EXPECT_EQ(list->ListItems().SelectedCount(), 3);
 
-    // Shift held for a Shift+click is the click's, not a key's selection.
+    // Ctrl held for a Ctrl+click is the click's, not a key's selection.
     events.clear();
     list->ListItems().Item(0)->SetSelected(true);
-    ::SendMessageW(Platform(), WM_KEYDOWN, VK_SHIFT, 1);
-    Click(RowPoint(1), false, MK_SHIFT);
-    ::SendMessageW(Platform(), WM_KEYUP, VK_SHIFT, 0xC0000001);
-    EXPECT_EQ(events, (Events{L"KeyDown 16", L"ItemClick 1 1"}));
+    ::SendMessageW(Platform(), WM_KEYDOWN, VK_CONTROL, 1);
+    Click(RowPoint(2), false, MK_CONTROL);
+    ::SendMessageW(Platform(), WM_KEYUP, VK_CONTROL, 0xC0000001);
+    EXPECT_EQ(events, (Events{L"KeyDown 17", L"ItemClick 2 1"}));
 
     // Enter gets past the form's dialog navigation to the list.
     events.clear();
+    recordKeyUps = true;
     Type(VK_RETURN);
-    EXPECT_EQ(events, (Events{L"KeyDown 13"}));
+    Type('A');
+    // The typed character comes after the release that was queued before it.
+    EXPECT_EQ(events, (Events{L"KeyDown 13", L"KeyUp 13", L"KeyDown 65", L"KeyUp 65", L"KeyPress 97"}));
 }
 
 class LabelEditTest : public ListViewTest {

@@ -115,10 +115,18 @@ protected:
         events.push_back(L"ItemDblClick " + std::to_wstring(item.Index()) + L" " + std::to_wstring(button));
     }
     void KeyDown(std::int16_t keyCode) override { events.push_back(L"KeyDown " + std::to_wstring(keyCode)); }
+    void KeyUp(std::int16_t keyCode) override
+    {
+        if (recordKeyUps) {
+            events.push_back(L"KeyUp " + std::to_wstring(keyCode));
+        }
+    }
+    void KeyPress(std::int16_t keyAscii) override { events.push_back(L"KeyPress " + std::to_wstring(keyAscii)); }
 
     TestHostWindow host;
     std::unique_ptr<ListView> list;
     std::vector<std::wstring> events;
+    bool recordKeyUps = false;
     bool cancelEdit = false;
     std::wstring replacement;
 };
