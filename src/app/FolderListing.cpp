@@ -39,16 +39,21 @@ void FolderListing::Fill()
     const std::wstring folder = currentFolder_();
     ShowFolderLabel(folder);
     RestoreColumnWidths();
-    state_.ListViewFolderItems().ListItems().Clear();
 
     std::int32_t count = 0;
-    std::vector<std::wstring> paths;
-    fileSystem_.EnumerateFolders(folder, ExcludedAttributes(state_), count, paths);
-    AddLines(folder, std::move(paths), true);
-    paths.clear();
-    fileSystem_.EnumerateFiles(folder, ExcludedAttributes(state_), count, paths, L"*");
-    AddLines(folder, std::move(paths), false);
-
+    std::vector<std::wstring> folders;
+    std::vector<std::wstring> files;
+    fileSystem_.EnumerateFolders(folder, ExcludedAttributes(state_), count, folders);
+    fileSystem_.EnumerateFiles(folder, ExcludedAttributes(state_), count, files, L"*");
+    {
+        // A list on screen painting every new line would take minutes for a
+        // big folder; it paints once, at the end.
+        auto& list = state_.ListViewFolderItems();
+        const ListUpdate update(list, static_cast<std::int32_t>(folders.size() + files.size()));
+        list.ListItems().Clear();
+        AddLines(folder, std::move(folders), true);
+        AddLines(folder, std::move(files), false);
+    }
     AllowForScrollBar();
     state_.CommandProcess().SetEnabled(false);
 }
