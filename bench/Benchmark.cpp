@@ -33,8 +33,16 @@ void Benchmark::Compare(const std::wstring& name, const std::function<void()>& o
 
 void Benchmark::Measure(const std::wstring& name, const std::function<void()>& operation, double goalSeconds)
 {
+    Measure(
+        name, [] {}, operation, goalSeconds);
+}
+
+void Benchmark::Measure(const std::wstring& name, const std::function<void()>& prepare,
+    const std::function<void()>& operation, double goalSeconds)
+{
     std::vector<double> samples;
     for (int i = 0; i < repetitions_; ++i) {
+        prepare();
         samples.push_back(Seconds(operation));
     }
     std::wprintf(L"%-44ls %9.3f s   goal  < %6.3f s\n", name.c_str(), Median(samples), goalSeconds);

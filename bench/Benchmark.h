@@ -15,6 +15,9 @@ public:
     void Compare(const std::wstring& name, const std::function<void()>& ours, const std::function<void()>& bare);
     // Times one operation against a fixed goal in seconds.
     void Measure(const std::wstring& name, const std::function<void()>& operation, double goalSeconds);
+    // The same, with `prepare` run untimed before every repetition.
+    void Measure(const std::wstring& name, const std::function<void()>& prepare, const std::function<void()>& operation,
+        double goalSeconds);
 
 private:
     static double Seconds(const std::function<void()>& operation);

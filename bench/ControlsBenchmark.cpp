@@ -13,16 +13,6 @@ constexpr int Steps = 100'000;
 // once: pushing every step of the full length would take minutes.
 constexpr int BareSteps = 2'000;
 
-// A shown window the size of the main window, as a host for components.
-WindowHandle ShownHost()
-{
-    WindowHandle host(
-        ::CreateWindowExW(WS_EX_CONTROLPARENT, L"STATIC", L"benchmark", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 0, 0,
-            560, 520, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr));
-    (void)PendingMessages::Process();
-    return host;
-}
-
 void StepThrough(ProgressBar& bar, int steps)
 {
     bar.SetMax(steps);
@@ -32,6 +22,15 @@ void StepThrough(ProgressBar& bar, int steps)
 }
 
 } // namespace
+
+WindowHandle ShownHost()
+{
+    WindowHandle host(
+        ::CreateWindowExW(WS_EX_CONTROLPARENT, L"STATIC", L"benchmark", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 0, 0,
+            560, 520, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr));
+    (void)PendingMessages::Process();
+    return host;
+}
 
 // A run steps the bar once per entry: 100,000 steps must stay well under a
 // second; the bare loop, which pushes every step, shows what that saves.

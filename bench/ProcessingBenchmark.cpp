@@ -30,6 +30,7 @@ struct IgnoredWatchEvents final : FileNotificationObserver {
     void FileChange() override {}
     void FolderChange() override {}
     void Terminate() override {}
+    void HandlerFailed(std::exception_ptr) override {}
 };
 
 // One folder and everything below it in the run's order: children first.
@@ -70,8 +71,8 @@ void BareRun(const std::wstring& tree, int style, const FILETIME& moment)
         ::MoveFileW(temporary.c_str(), newPath.c_str());
         const DWORD attributes = ::GetFileAttributesW(newPath.c_str());
         ::SetFileAttributesW(newPath.c_str(), FILE_ATTRIBUTE_NORMAL);
-        const FileHandle item(::CreateFileW(newPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-            isFolder ? FILE_FLAG_BACKUP_SEMANTICS : 0, nullptr));
+        const FileHandle item(::CreateFileW(newPath.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+            OPEN_EXISTING, isFolder ? FILE_FLAG_BACKUP_SEMANTICS : 0, nullptr));
         ::SetFileTime(item.Get(), &moment, &moment, &moment);
         ::SetFileAttributesW(newPath.c_str(), attributes);
     }

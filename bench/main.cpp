@@ -1,6 +1,6 @@
 // Measures the file services, the folder listing and the processing run on
 // big folders, against a bare loop of the same Win32 calls where there is one.
-// Usage: varnook-benchmark FOLDER [enumeration|listing|run|controls], where FOLDER holds
+// Usage: varnook-benchmark FOLDER [enumeration|listing|run|controls|list], where FOLDER holds
 //   many-files\  100,000 empty files
 //   tree\        2,000 folders (100 x 20) of 10 empty files each
 //   listing\     1,000 empty folders and 30,000 empty files
@@ -10,6 +10,7 @@
 
 #include "Benchmark.h"
 #include "ControlsBenchmark.h"
+#include "ListBenchmark.h"
 #include "ProcessingBenchmark.h"
 
 #include "platform/Handles.h"
@@ -118,7 +119,7 @@ void BenchmarkEnumeration(Benchmark& benchmark, const std::wstring& root)
 int wmain(int argc, wchar_t** argv)
 {
     if (argc < 2) {
-        std::fwprintf(stderr, L"usage: varnook-benchmark FOLDER [enumeration|listing|run|controls]\n");
+        std::fwprintf(stderr, L"usage: varnook-benchmark FOLDER [enumeration|listing|run|controls|list]\n");
         return 2;
     }
     const std::wstring root = fs.RemoveFolderBackslash(argv[1]);
@@ -132,6 +133,9 @@ int wmain(int argc, wchar_t** argv)
     }
     if (only.empty() || only == L"controls") {
         BenchmarkProgressBar(benchmark);
+    }
+    if (only.empty() || only == L"list") {
+        BenchmarkList(benchmark, root + L"\\listing");
     }
     if (only.empty() || only == L"run") {
         Benchmark slowBenchmark(3);

@@ -30,6 +30,7 @@ public:
     void FileChange() override { lastChange.store(Clock::now().time_since_epoch().count()); }
     void FolderChange() override {}
     void Terminate() override {}
+    void HandlerFailed(std::exception_ptr) override {}
 
     std::atomic<Clock::rep> lastChange{0};
 };

@@ -43,6 +43,11 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEPREFIX="${WINEPREFIX:-$data/wineprefix}"
 export LC_ALL=nl_NL.UTF-8 TZ=Europe/Amsterdam
+# The components are measured on shown windows, which need a display.
+if [ -z "${DISPLAY:-}" ]; then
+  source "$root/scripts/virtual-display.sh"
+  trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
+fi
 wineboot -i >/dev/null 2>&1 </dev/null
 wine "$build/bench/varnook-benchmark.exe" "Z:${data//\//\\}" $only </dev/null
 wineserver -k >/dev/null 2>&1 || true

@@ -42,12 +42,12 @@ wine reg add 'HKCU\Software\Pellonar\Varnook' /v LastFolder /d "Z:${demo//\//\\}
 echo "No display: running on virtual display $DISPLAY"
 wine "$build/varnook.exe" >/dev/null 2>&1 </dev/null &
 program_pid=$!
-wine "$build/window-control.exe" wait "$title" 120 </dev/null
+wine "$build/varnook-probe.exe" wait "$title" 120 </dev/null
 sleep 2
 screenshot="$build/varnook-screenshot.png"
 window_id="$(xdotool search --name "^$title\$" | head -n 1)"
 import -display "$DISPLAY" -window "${window_id:-root}" "$screenshot"
 echo "Screenshot of the window: $screenshot"
-wine "$build/window-control.exe" close "$title" 30 </dev/null
+wine "$build/varnook-probe.exe" close "$title" 30 </dev/null
 wait "$program_pid"
 echo "Varnook closed cleanly"

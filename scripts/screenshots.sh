@@ -2,7 +2,7 @@
 # Shows scenes of the program's windows at 96 and 144 dpi on a virtual
 # display and saves a screenshot of each in build/screenshots/NAME-DPI.png.
 # Without arguments it takes every gallery scene; the scene "main" is the
-# program's own window.
+# program's own window; the scene "about" is shot as the About window it opens.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VARNOOK_BUILD_DIR:-$root/build}"
@@ -41,17 +41,19 @@ for dpi in 96 144; do
   for scene in "${scenes[@]}"; do
     if [ "$scene" = main ]; then
       program=("$build/varnook.exe"); title="Pellonar Varnook"
+    elif [ "$scene" = about ]; then
+      program=("$build/gallery.exe" about); title="Over Varnook"
     else
       program=("$build/gallery.exe" "$scene"); title="Varnook gallery: $scene"
     fi
     wine "${program[@]}" >/dev/null 2>&1 </dev/null &
     program_pid=$!
-    wine "$build/window-control.exe" wait "$title" 60 </dev/null
+    wine "$build/varnook-probe.exe" wait "$title" 60 </dev/null
     sleep 1
     window_id="$(xdotool search --name "^$title\$" | head -n 1)"
     import -display "$DISPLAY" -window "${window_id:-root}" "$output/$scene-$dpi.png"
     echo "$output/$scene-$dpi.png"
-    wine "$build/window-control.exe" close "$title" 30 </dev/null
+    wine "$build/varnook-probe.exe" close "$title" 30 </dev/null
     wait "$program_pid"
   done
 done

@@ -42,7 +42,7 @@ if $new_prefix; then
   # Without a window manager Wine waits two seconds on every hidden window.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
 fi
-wine "$build/window-control.exe" wait "no such window" 0 >/dev/null 2>&1 </dev/null || true
+wine "$build/varnook-probe.exe" wait "no such window" 0 >/dev/null 2>&1 </dev/null || true
 
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" </dev/null

@@ -17,10 +17,9 @@ void FolderListing::RecordColumnWidths()
     }
 }
 
-void FolderListing::SetRunInProgress(bool inProgress)
+void FolderListing::FillDeferred()
 {
-    runInProgress_ = inProgress;
-    if (!inProgress && fillDeferred_) {
+    if (!runInProgress_ && fillDeferred_) {
         fillDeferred_ = false;
         Fill();
     }
@@ -40,16 +39,21 @@ void FolderListing::Fill()
     const std::wstring folder = currentFolder_();
     ShowFolderLabel(folder);
     RestoreColumnWidths();
-    state_.ListViewFolderItems().ListItems().Clear();
 
     std::int32_t count = 0;
-    std::vector<std::wstring> paths;
-    fileSystem_.EnumerateFolders(folder, ExcludedAttributes(state_), count, paths);
-    AddLines(folder, std::move(paths), true);
-    paths.clear();
-    fileSystem_.EnumerateFiles(folder, ExcludedAttributes(state_), count, paths, L"*");
-    AddLines(folder, std::move(paths), false);
-
+    std::vector<std::wstring> folders;
+    std::vector<std::wstring> files;
+    fileSystem_.EnumerateFolders(folder, ExcludedAttributes(state_), count, folders);
+    fileSystem_.EnumerateFiles(folder, ExcludedAttributes(state_), count, files, L"*");
+    {
+        // A list on screen painting every new line would take minutes for a
+        // big folder; it paints once, at the end.
+        auto& list = state_.ListViewFolderItems();
+        const ListUpdate update(list, static_cast<std::int32_t>(folders.size() + files.size()));
+        list.ListItems().Clear();
+        AddLines(folder, std::move(folders), true);
+        AddLines(folder, std::move(files), false);
+    }
     AllowForScrollBar();
     state_.CommandProcess().SetEnabled(false);
 }
@@ -98,4 +102,12 @@ void FolderListing::AllowForScrollBar()
 std::int32_t FolderListing::ExcludedAttributes(FormVarnookState& state)
 {
     return state.CheckOptionsHiddensystem().Value() == 1 ? 0 : FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+}
+
+std::wstring FolderListing::LineName(const std::wstring& text, bool isFolder)
+{
+    const std::wstring suffix = FolderSuffix;
+    const bool hasSuffix =
+        text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+    return isFolder && hasSuffix ? text.substr(0, text.size() - suffix.size()) : text;
 }

@@ -18,6 +18,10 @@ public:
     static constexpr const wchar_t* FolderSuffix = L" <DIR>";
     static constexpr std::int32_t ScrollBarAllowance = 16;
 
+    // A folder line's name is its text less the trailing " <DIR>"; a file
+    // line's text is its name as it stands.
+    [[nodiscard]] static std::wstring LineName(const std::wstring& text, bool isFolder);
+
     FolderListing(FormVarnookState& state, std::function<std::wstring()> currentFolder);
 
     // The exclusion mask the Hidden/System option gives: 6 (hidden and
@@ -29,8 +33,9 @@ public:
     void FillFolderList();
 
     [[nodiscard]] bool RunInProgress() const noexcept { return runInProgress_; }
-    // Ending a run carries out a fill that was asked for during it.
-    void SetRunInProgress(bool inProgress);
+    void SetRunInProgress(bool inProgress) noexcept { runInProgress_ = inProgress; }
+    // Carries out a fill that was asked for during a run, once it has ended.
+    void FillDeferred();
 
 private:
     void Fill();

@@ -12,7 +12,9 @@ namespace {
 
 namespace Design = FormVarnookDesign;
 
-constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// Not WS_CLIPCHILDREN: a group box draws only its frame and caption, and
+// leaves its inside to the form's background.
+constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD FormExStyle = WS_EX_CONTROLPARENT;
 constexpr int WatchFilter = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME |
     FILE_NOTIFY_CHANGE_ATTRIBUTES | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE;
@@ -148,7 +150,9 @@ void FormVarnook::RunLoadSequence()
     parts_->listing.RecordColumnWidths();
     parts_->frameModified.Enable(false);
     ModifiedClicked();
-    parts_->datePicker.SetValue(Variant(OleDate::Now()));
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    parts_->datePicker.SetValue(Variant(OleDate::FromSystemTime(now).value_or(OleDate())));
     parts_->timePicker.SetValue(parts_->datePicker.Value());
     RestoreOptions();
     dialogs_.SetFolderName(settings_.LastFolder());
@@ -206,6 +210,9 @@ LRESULT FormVarnook::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_COMMAND:
         OnCommand(LOWORD(wparam), HIWORD(wparam));
         return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return OnControlColour(reinterpret_cast<HDC>(wparam));
     case WM_SETCURSOR:
         if (OnSetCursor()) {
             return TRUE;
@@ -231,6 +238,9 @@ LRESULT FormVarnook::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         return 0;
     case ShowPropertiesMessage:
         OnShowProperties();
+        return 0;
+    case ShowAboutMessage:
+        OnShowAbout();
         return 0;
     default:
         break;
@@ -266,6 +276,14 @@ void FormVarnook::OnClose()
     ::KillTimer(Hwnd(), RelistTimer);
     watch_.Destroy();
     ::PostQuitMessage(0);
+}
+
+// Labels, check boxes and frames lie on the form's own face.
+LRESULT FormVarnook::OnControlColour(HDC dc)
+{
+    ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+    ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+    return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
 }
 
 // The hourglass stays while a handler works, also when the pointer moves.

@@ -2,7 +2,14 @@
 
 #include "app/FormVarnookState.h"
 #include "app/RelistSchedule.h"
+#include "controls/DateTimePicker.h"
+#include "controls/ProgressBar.h"
 #include "controls/host/FormSite.h"
+#include "controls/listview/ListView.h"
+#include "controls/standard/CheckBox.h"
+#include "controls/standard/ComboBox.h"
+#include "controls/standard/CommandButton.h"
+#include "controls/standard/Label.h"
 #include "controls/listview/ListViewEvents.h"
 #include "controls/sysmenu/SystemMenuEvents.h"
 #include "dialogs/CommonDialogs.h"
@@ -18,15 +25,8 @@
 #include <memory>
 #include <string>
 
-class CheckBox;
-class ComboBox;
-class CommandButton;
-class DateTimePicker;
 class Frame;
 class InfoFrame;
-class Label;
-class ListView;
-class ProgressBar;
 class SystemMenu;
 
 // The program's single main window: it lists the current folder, watches
@@ -92,6 +92,7 @@ private:
     static constexpr UINT ProcessFromListMessage = WM_APP + 2;
     static constexpr UINT OpenItemMessage = WM_APP + 3;
     static constexpr UINT ShowPropertiesMessage = WM_APP + 4;
+    static constexpr UINT ShowAboutMessage = WM_APP + 5;
     static constexpr UINT_PTR RelistTimer = 1;
 
     friend class BaseWindow<FormVarnook>;
@@ -108,12 +109,14 @@ private:
     void OnClose();
     void OnCommand(int id, int code);
     bool OnSetCursor();
+    LRESULT OnControlColour(HDC dc);
     void OnKeyUp(WPARAM key);
     void OnTimer();
     void OnStartWatch();
     void OnProcessFromList();
     void OnOpenItem();
     void OnShowProperties();
+    void OnShowAbout();
 
     void Browse();
     void SelectAll();
@@ -126,6 +129,7 @@ private:
     void FileChange() override;
     void FolderChange() override;
     void Terminate() override;
+    void HandlerFailed(std::exception_ptr error) override;
 
     void ItemClick(ListItem& item, std::int16_t button) override;
     void ItemDblClick(ListItem& item, std::int16_t button) override;
@@ -150,4 +154,5 @@ private:
     bool watchStartPosted_ = false;
     std::wstring pendingOpen_;
     std::wstring pendingProperties_;
+    std::wstring pendingAboutCaption_;
 };

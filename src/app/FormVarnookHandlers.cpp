@@ -23,17 +23,6 @@ private:
     WindowServices& window_;
 };
 
-// A menu text as a window caption: no access-key marks, no trailing dots.
-std::wstring CaptionOf(std::wstring text)
-{
-    for (const std::wstring removed : {L"&", L"..."}) {
-        for (size_t at = text.find(removed); at != std::wstring::npos; at = text.find(removed)) {
-            text.erase(at, removed.size());
-        }
-    }
-    return text;
-}
-
 } // namespace
 
 // Enter and Esc reach the window as IDOK and IDCANCEL through dialog
@@ -166,6 +155,14 @@ void FormVarnook::FolderChange()
 }
 
 // A new watch on the folder that is current now; none once the window is closing.
+// A re-listing that failed ends the watch; the user hears which folder could
+// not be read, and Terminate watches again.
+void FormVarnook::HandlerFailed(std::exception_ptr)
+{
+    parts_->services.ShowWarning(std::wstring(ProcessingRun::AccessError) + dialogs_.FolderName(),
+        MessageBoxButtons::Ok);
+}
+
 void FormVarnook::Terminate()
 {
     if (!unloaded_) {
@@ -223,17 +220,26 @@ void FormVarnook::OnShowProperties()
     }
 }
 
-// Every entry of the system menu leads to About.
+// Every entry of the system menu leads to About. The system menu's command
+// arrives inside the frame's own menu handling; About's modal loop starts
+// from the top of the main loop instead.
 void FormVarnook::ItemClick(SystemMenuItem& item)
 {
+    pendingAboutCaption_ = FormAbout::CaptionFor(item.Text());
+    PostOnce(ShowAboutMessage);
+}
+
+void FormVarnook::OnShowAbout()
+{
     FormAbout about;
-    about.SetApplication(program_.ProductName() + L" " + program_.MajorMinorVersion());
+    about.SetCaption(std::exchange(pendingAboutCaption_, std::wstring()));
+    about.SetApplication(FormAbout::ApplicationLine(program_));
     about.SetCopyright(program_.LegalCopyright());
-    about.SetWebsite(FormAbout::Website);
+    about.SetWebsite(FormAbout::MakerWebsite);
     about.SetIcon2(IconRef{IDI_VARNOOK});
     {
         const BusyPointer busy(parts_->services);
-        about.ShowModal(Hwnd(), CaptionOf(item.Text()));
+        about.ShowModal(Hwnd());
     }
     parts_->services.Repaint();
 }

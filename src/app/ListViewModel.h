@@ -19,6 +19,9 @@ public:
     [[nodiscard]] ColumnModel* Column(std::int32_t index) override;
     [[nodiscard]] std::int32_t GetVisibleCount() const override { return visibleCount_; }
     [[nodiscard]] HWND ControlHwnd() const override { return nullptr; }
+    // Lines in memory are not painted, so there is nothing to hold back.
+    void BeginUpdate(std::int32_t /*linesToCome*/) override {}
+    void EndUpdate() override {}
 
     void SetVisibleCount(std::int32_t count) noexcept { visibleCount_ = count; }
 

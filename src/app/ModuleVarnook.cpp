@@ -6,7 +6,7 @@
 void ApplyCaptions(FormVarnook& form)
 {
     const std::wstring product = form.Program().ProductName();
-    if (SystemMenuItem* about = form.SystemMenuVarnook().SystemMenuItem(1)) {
+    if (SystemMenuItem* about = form.SystemMenuVarnook().Item(1)) {
         about->SetText(L"&Over " + product + L"...");
     }
     ::SetWindowTextW(form.Hwnd(), form.Program().ApplicationTitle().c_str());

@@ -3,6 +3,7 @@
 #include "app/LetterCase.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace {
 
@@ -13,65 +14,13 @@ bool Checked(CheckBoxState& box)
     return box.Value() == 1;
 }
 
-// A folder line's path is its text less the trailing " <DIR>"; a file
-// line's text is used as it stands.
-std::wstring LineName(const std::wstring& text, bool isFolder)
-{
-    const std::wstring suffix = FolderListing::FolderSuffix;
-    const bool hasSuffix =
-        text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-    return isFolder && hasSuffix ? text.substr(0, text.size() - suffix.size()) : text;
-}
-
 std::wstring SummaryText(std::int32_t errors)
 {
     return std::to_wstring(errors) +
         (errors == 1 ? L" ontoegankelijk object gevonden" : L" ontoegankelijke objecten gevonden");
 }
 
-// Clears an item's attributes so its times can be written, and puts the
-// remembered ones back however the writing ends.
-class ClearedAttributes {
-public:
-    ClearedAttributes(const FileSystem& fileSystem, const std::wstring& path, std::int32_t saved)
-        : fileSystem_(fileSystem), path_(path), saved_(saved)
-    {
-        fileSystem_.SetFileAttributes(path_, 0);
-    }
-    ~ClearedAttributes() { fileSystem_.SetFileAttributes(path_, saved_); }
-    ClearedAttributes(const ClearedAttributes&) = delete;
-    ClearedAttributes& operator=(const ClearedAttributes&) = delete;
-
-private:
-    const FileSystem& fileSystem_;
-    const std::wstring& path_;
-    std::int32_t saved_;
-};
-
 } // namespace
-
-// Marks the run as in progress for its whole length and undoes every mark
-// of it at the end, also when something fails on the way.
-class ProcessingRun::Activity {
-public:
-    explicit Activity(ProcessingRun& run) : run_(run)
-    {
-        run_.inProgress_ = true;
-        run_.listing_.SetRunInProgress(true);
-        run_.window_.SetMousePointer(MousePointer::Hourglass);
-    }
-    ~Activity()
-    {
-        run_.ResetAfterRun();
-        run_.inProgress_ = false;
-        run_.listing_.SetRunInProgress(false);
-    }
-    Activity(const Activity&) = delete;
-    Activity& operator=(const Activity&) = delete;
-
-private:
-    ProcessingRun& run_;
-};
 
 ProcessingRun::ProcessingRun(FormVarnookState& state, WindowServices& window, FolderListing& listing,
     FileNotification& watch, Logging& log, std::function<std::wstring()> currentFolder,
@@ -81,12 +30,53 @@ ProcessingRun::ProcessingRun(FormVarnookState& state, WindowServices& window, Fo
 {
 }
 
+// Nothing that can fail runs in a destructor here: the run's end and the
+// re-listing asked for during it come after its body, so a failure in either
+// reaches the caller like any other failure of a handler.
 void ProcessingRun::Run()
 {
     if (inProgress_) {
         return;
     }
-    const Activity activity(*this);
+    std::exception_ptr failure;
+    try {
+        Begin();
+        ProcessWorkList();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    inProgress_ = false;
+    listing_.SetRunInProgress(false);
+    try {
+        ResetWindow();
+        listing_.FillDeferred();
+    } catch (...) {
+        // One failure per run is reported: the first.
+        if (!failure) {
+            failure = std::current_exception();
+        }
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+}
+
+void ProcessingRun::Begin()
+{
+    inProgress_ = true;
+    listing_.SetRunInProgress(true);
+    window_.SetMousePointer(MousePointer::Hourglass);
+}
+
+void ProcessingRun::ResetWindow()
+{
+    state_.CommandProcess().SetEnabled(false);
+    state_.ProgressBarVarnook().SetValue(0);
+    window_.SetMousePointer(MousePointer::Default);
+}
+
+void ProcessingRun::ProcessWorkList()
+{
     watch_.Destroy();
     RefreshExplorerViews();
     std::vector<WorkItem> work = BuildWorkList();
@@ -107,7 +97,7 @@ void ProcessingRun::Run()
         }
         if (!ProcessEntrySafely(item)) {
             ++errors;
-            ReportFailure(item.Path, logOpen);
+            ReportFailure(item, logOpen);
         }
         if (ListItemState* line = Line(item.ItemIndex)) {
             line->SetSelected(false);
@@ -142,7 +132,7 @@ std::vector<ProcessingRun::WorkItem> ProcessingRun::BuildWorkList()
             continue;
         }
         const bool isFolder = line->Tag() == L"1";
-        const std::wstring path = prefix + LineName(line->Text(0), isFolder);
+        const std::wstring path = prefix + FolderListing::LineName(line->Text(0), isFolder);
         if (isFolder && Checked(state_.CheckOptionsSubfolders())) {
             AppendContents(path, work);
         }
@@ -184,17 +174,17 @@ bool ProcessingRun::ProcessEntrySafely(WorkItem& item) noexcept
     }
 }
 
-// The result is that of the last step tried: a failed rename followed by a
-// successful date change counts as success.
+// False when any step the entry was asked for failed: a failed rename is
+// not made good by a date change that worked. The date step is still tried.
 bool ProcessingRun::ProcessEntry(WorkItem& item)
 {
     bool success = true;
     const int style = state_.ComboOptionsConversion().ListIndex();
-    if (LetterCase::Renames(style)) {
-        success = RenameEntry(item, style);
+    if (LetterCase::Renames(style) && !RenameEntry(item, style)) {
+        success = false;
     }
-    if (Checked(state_.CheckOptionsModified())) {
-        success = DateEntry(item);
+    if (Checked(state_.CheckOptionsModified()) && !DateEntry(item)) {
+        success = false;
     }
     return success;
 }
@@ -204,9 +194,11 @@ bool ProcessingRun::RenameEntry(WorkItem& item, int style)
     const size_t nameStart = item.Path.find_last_of(L'\\') + 1;
     const std::wstring newPath =
         item.Path.substr(0, nameStart) + LetterCase::Convert(item.Path.substr(nameStart), style);
-    const bool renamed =
-        item.IsFolder ? fileSystem_.RenameFolder(item.Path, newPath) : fileSystem_.RenameFile(item.Path, newPath);
-    if (!renamed) {
+    std::wstring currentPath;
+    if (!fileSystem_.RenameItem(item.Path, newPath, currentPath)) {
+        if (currentPath != item.Path) {
+            item.StrandedPath = currentPath;
+        }
         return false;
     }
     item.Path = newPath;
@@ -224,12 +216,18 @@ bool ProcessingRun::DateEntry(const WorkItem& item)
     if (attributes == -1 || ((attributes & ReadOnly) != 0 && !Checked(state_.CheckOptionsIgnorereadonly()))) {
         return false;
     }
+    // Cleared so that the times can be written, and put back whatever
+    // happens: by hand, because restoring can fail too and no destructor may.
+    fileSystem_.SetFileAttributes(item.Path, 0);
     bool dated = false;
-    {
-        const ClearedAttributes cleared(fileSystem_, item.Path, attributes);
+    try {
         dated = item.IsFolder ? fileSystem_.SetFolderDateTime(item.Path, moment)
                               : fileSystem_.SetFileDateTime(item.Path, moment);
+    } catch (...) {
+        fileSystem_.SetFileAttributes(item.Path, attributes);
+        throw;
     }
+    fileSystem_.SetFileAttributes(item.Path, attributes);
     if (ListItemState* line = dated ? Line(item.ItemIndex) : nullptr) {
         const Variant shown =
             item.IsFolder ? fileSystem_.GetFolderDateTime(item.Path) : fileSystem_.GetFileDateTime(item.Path);
@@ -246,9 +244,13 @@ OleDate ProcessingRun::ChosenMoment()
     return date.WithTimeOf(state_.DateTimePickerModifiedTime().Value().ToDate());
 }
 
-void ProcessingRun::ReportFailure(const std::wstring& path, bool logOpen)
+void ProcessingRun::ReportFailure(const WorkItem& item, bool logOpen)
 {
-    const std::wstring message = AccessError + path;
+    std::wstring message = AccessError + item.Path;
+    if (!item.StrandedPath.empty()) {
+        // The user must be able to find the item again.
+        message += L", dat nu " + item.StrandedPath + L" heet";
+    }
     if (logOpen) {
         log_.WriteLine(L"", message);
     } else {
@@ -270,13 +272,6 @@ void ProcessingRun::ShowSummary(std::int32_t errors, bool logOpen)
         !window_.OpenDocument(log_.FileName(), L"")) {
         window_.ShowWarning(OpenError + log_.FileName(), MessageBoxButtons::Ok);
     }
-}
-
-void ProcessingRun::ResetAfterRun()
-{
-    state_.CommandProcess().SetEnabled(false);
-    state_.ProgressBarVarnook().SetValue(0);
-    window_.SetMousePointer(MousePointer::Default);
 }
 
 ListItemState* ProcessingRun::Line(std::int32_t index)

@@ -23,6 +23,9 @@ public:
         std::wstring Path;
         std::int32_t ItemIndex;
         bool IsFolder;
+        // Where a rename that failed half-way left the item, when it could
+        // not be put back under its old name.
+        std::wstring StrandedPath;
     };
 
     static constexpr const wchar_t* LogTitle = L"logboekbestand";
@@ -42,8 +45,9 @@ public:
     [[nodiscard]] std::vector<WorkItem> BuildWorkList();
 
 private:
-    class Activity;
-
+    void Begin();
+    void ProcessWorkList();
+    void ResetWindow();
     void RefreshExplorerViews();
     void AppendContents(const std::wstring& folder, std::vector<WorkItem>& work);
     void AppendFiles(const std::wstring& folder, std::vector<WorkItem>& work);
@@ -51,9 +55,8 @@ private:
     [[nodiscard]] bool ProcessEntrySafely(WorkItem& item) noexcept;
     [[nodiscard]] bool RenameEntry(WorkItem& item, int style);
     [[nodiscard]] bool DateEntry(const WorkItem& item);
-    void ReportFailure(const std::wstring& path, bool logOpen);
+    void ReportFailure(const WorkItem& item, bool logOpen);
     void ShowSummary(std::int32_t errors, bool logOpen);
-    void ResetAfterRun();
     [[nodiscard]] ListItemState* Line(std::int32_t index);
     [[nodiscard]] OleDate ChosenMoment();
 

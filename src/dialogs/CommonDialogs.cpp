@@ -50,11 +50,9 @@ void CopyTruncated(const std::wstring& text, wchar_t (&target)[Size])
 
 ComInterface<IShellFolder> DesktopFolder()
 {
-    IShellFolder* desktop = nullptr;
-    if (FAILED(::SHGetDesktopFolder(&desktop))) {
-        return {};
-    }
-    return ComInterface<IShellFolder>(desktop);
+    ComInterface<IShellFolder> desktop;
+    ::SHGetDesktopFolder(desktop.Put());
+    return desktop;
 }
 
 // No item list for an empty or missing folder: the browser then opens on
@@ -65,18 +63,17 @@ Pidl ItemListOf(IShellFolder& desktop, HWND owner, const std::wstring& folder)
         return {};
     }
     std::wstring name = folder;
-    PIDLIST_RELATIVE list = nullptr;
-    if (FAILED(desktop.ParseDisplayName(owner, nullptr, name.data(), nullptr, &list, nullptr))) {
-        return {};
-    }
-    return Pidl(list);
+    // Parsed from the desktop, a relative list is an absolute one.
+    Pidl list;
+    desktop.ParseDisplayName(owner, nullptr, name.data(), nullptr, list.Put(), nullptr);
+    return list;
 }
 
 // Empty for an item that is not in the file system.
 std::wstring FileSystemPathOf(const Pidl& list)
 {
     PWSTR path = nullptr;
-    if (FAILED(::SHGetNameFromIDList(static_cast<PCIDLIST_ABSOLUTE>(list.Get()), SIGDN_FILESYSPATH, &path))) {
+    if (FAILED(::SHGetNameFromIDList(list.Get(), SIGDN_FILESYSPATH, &path))) {
         return {};
     }
     const CoTaskMem owner(path);

@@ -33,49 +33,49 @@ public:
     bool ShowPrint();
 
     [[nodiscard]] const std::wstring& FolderName() const noexcept { return folderName_; }
-    void FolderName(const std::wstring& value) { folderName_ = value; }
+    void SetFolderName(const std::wstring& value) { folderName_ = value; }
     [[nodiscard]] const std::wstring& Title() const noexcept { return title_; }
-    void Title(const std::wstring& value) { title_ = value; }
+    void SetTitle(const std::wstring& value) { title_ = value; }
     [[nodiscard]] HWND OwnerHwnd() const noexcept { return ownerHwnd_; }
-    void OwnerHwnd(HWND value) noexcept { ownerHwnd_ = value; }
+    void SetOwnerHwnd(HWND value) noexcept { ownerHwnd_ = value; }
 
     // With MultiSelect and more than one file chosen, FileName holds the
     // folder and then each name, separated by NUL characters.
     [[nodiscard]] const std::wstring& FileName() const noexcept { return fileName_; }
-    void FileName(const std::wstring& value) { fileName_ = value; }
+    void SetFileName(const std::wstring& value) { fileName_ = value; }
     [[nodiscard]] const std::wstring& FileTitle() const noexcept { return fileTitle_; }
     // The extension the save dialog appends when the user types none.
     [[nodiscard]] const std::wstring& FileExtension() const noexcept { return fileExtension_; }
-    void FileExtension(const std::wstring& value) { fileExtension_ = value; }
+    void SetFileExtension(const std::wstring& value) { fileExtension_ = value; }
     // Pairs of description and pattern, separated by "|": "Tekst|*.txt|Alles|*.*".
     [[nodiscard]] const std::wstring& Filter() const noexcept { return filter_; }
-    void Filter(const std::wstring& value) { filter_ = value; }
+    void SetFilter(const std::wstring& value) { filter_ = value; }
     // 1-based, into the pairs of Filter.
     [[nodiscard]] std::uint8_t FilterIndex() const noexcept { return filterIndex_; }
-    void FilterIndex(std::uint8_t value) noexcept { filterIndex_ = value; }
+    void SetFilterIndex(std::uint8_t value) noexcept { filterIndex_ = value; }
     [[nodiscard]] bool MultiSelect() const noexcept { return multiSelect_; }
-    void MultiSelect(bool value) noexcept { multiSelect_ = value; }
+    void SetMultiSelect(bool value) noexcept { multiSelect_ = value; }
 
     [[nodiscard]] COLORREF Color() const noexcept { return color_; }
-    void Color(COLORREF value) noexcept { color_ = value; }
+    void SetColor(COLORREF value) noexcept { color_ = value; }
     // The colour dialog's 16 custom colours as 64 characters, one per byte of
     // the 16 RGB values in memory order.
     [[nodiscard]] const std::wstring& CustomColors() const noexcept { return customColors_; }
-    void CustomColors(const std::wstring& value) { customColors_ = value; }
+    void SetCustomColors(const std::wstring& value) { customColors_ = value; }
 
     [[nodiscard]] const std::wstring& FontName() const noexcept { return fontName_; }
-    void FontName(const std::wstring& value) { fontName_ = value; }
+    void SetFontName(const std::wstring& value) { fontName_ = value; }
     // In points.
     [[nodiscard]] std::int32_t FontSize() const noexcept { return fontSize_; }
-    void FontSize(std::int32_t value) noexcept { fontSize_ = value; }
+    void SetFontSize(std::int32_t value) noexcept { fontSize_ = value; }
     [[nodiscard]] bool FontBold() const noexcept { return fontBold_; }
-    void FontBold(bool value) noexcept { fontBold_ = value; }
+    void SetFontBold(bool value) noexcept { fontBold_ = value; }
     [[nodiscard]] bool FontItalic() const noexcept { return fontItalic_; }
-    void FontItalic(bool value) noexcept { fontItalic_ = value; }
+    void SetFontItalic(bool value) noexcept { fontItalic_ = value; }
     [[nodiscard]] bool FontUnderline() const noexcept { return fontUnderline_; }
-    void FontUnderline(bool value) noexcept { fontUnderline_ = value; }
+    void SetFontUnderline(bool value) noexcept { fontUnderline_ = value; }
     [[nodiscard]] bool FontStrikeout() const noexcept { return fontStrikeout_; }
-    void FontStrikeout(bool value) noexcept { fontStrikeout_ = value; }
+    void SetFontStrikeout(bool value) noexcept { fontStrikeout_ = value; }
 
     [[nodiscard]] std::int16_t Copies() const noexcept { return printer_.copies; }
     [[nodiscard]] std::int32_t Duplex() const noexcept { return printer_.duplex; }

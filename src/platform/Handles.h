@@ -33,6 +33,14 @@ public:
 
     Handle Release() noexcept { return std::exchange(handle_, Traits::Invalid()); }
 
+    // For a call that hands its new handle out through a pointer: closes what
+    // is held and lends the empty slot to the call.
+    [[nodiscard]] Handle* Put() noexcept
+    {
+        Reset();
+        return &handle_;
+    }
+
     void Reset(Handle handle = Traits::Invalid()) noexcept
     {
         const Handle old = std::exchange(handle_, handle);
@@ -88,8 +96,10 @@ struct MemoryDcTraits {
     static void Close(Handle h) noexcept { ::DeleteDC(h); }
 };
 
+// Memory the shell hands out from the task allocator, typed by what it holds.
+template <typename Pointer>
 struct CoTaskMemTraits {
-    using Handle = void*;
+    using Handle = Pointer;
     static Handle Invalid() noexcept { return nullptr; }
     static void Close(Handle h) noexcept { ::CoTaskMemFree(h); }
 };
@@ -142,8 +152,8 @@ using MutexHandle = KernelHandle;
 using RegistryKey = UniqueHandle<RegistryKeyTraits>;
 using GdiObject = UniqueHandle<GdiObjectTraits>;
 using MemoryDc = UniqueHandle<MemoryDcTraits>;
-using CoTaskMem = UniqueHandle<CoTaskMemTraits>;
-using Pidl = CoTaskMem;
+using CoTaskMem = UniqueHandle<CoTaskMemTraits<void*>>;
+using Pidl = UniqueHandle<CoTaskMemTraits<PIDLIST_ABSOLUTE>>;
 using WindowHandle = UniqueHandle<WindowTraits>;
 using MappedView = UniqueHandle<MappedViewTraits>;
 using SharedMemoryLock = UniqueHandle<SharedMemoryLockTraits>;

@@ -43,6 +43,17 @@ public:
         }
     }
 
+    [[nodiscard]] const VS_FIXEDFILEINFO* FixedInfo() const
+    {
+        VS_FIXEDFILEINFO* info = nullptr;
+        UINT length = 0;
+        if (data_.empty() || !::VerQueryValueW(data_.data(), L"\\", reinterpret_cast<void**>(&info), &length) ||
+            length < sizeof(VS_FIXEDFILEINFO)) {
+            return nullptr;
+        }
+        return info;
+    }
+
     [[nodiscard]] std::wstring Text(const wchar_t* name) const
     {
         if (data_.empty() || block_.empty()) {
@@ -56,19 +67,6 @@ public:
             return {};
         }
         return std::wstring(value, wcsnlen(value, length));
-    }
-
-    // "1.0": the major and minor numbers of the product version.
-    [[nodiscard]] std::wstring MajorMinor() const
-    {
-        VS_FIXEDFILEINFO* fixed = nullptr;
-        UINT length = 0;
-        if (data_.empty() || !::VerQueryValueW(data_.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) ||
-            fixed == nullptr || length < sizeof(VS_FIXEDFILEINFO)) {
-            return {};
-        }
-        return std::to_wstring(HIWORD(fixed->dwProductVersionMS)) + L"." +
-            std::to_wstring(LOWORD(fixed->dwProductVersionMS));
     }
 
 private:
@@ -85,7 +83,10 @@ ProgramInfo::ProgramInfo() : executablePath_(ModulePath())
     productName_ = resource.Text(L"ProductName");
     fileVersion_ = resource.Text(L"FileVersion");
     legalCopyright_ = resource.Text(L"LegalCopyright");
-    majorMinorVersion_ = resource.MajorMinor();
+    if (const VS_FIXEDFILEINFO* info = resource.FixedInfo()) {
+        majorVersion_ = HIWORD(info->dwFileVersionMS);
+        minorVersion_ = LOWORD(info->dwFileVersionMS);
+    }
 }
 
 std::wstring ProgramInfo::ApplicationTitle() const

@@ -13,8 +13,9 @@ public:
     [[nodiscard]] const std::wstring& ProductName() const noexcept { return productName_; }
     [[nodiscard]] const std::wstring& FileVersion() const noexcept { return fileVersion_; }
     [[nodiscard]] const std::wstring& LegalCopyright() const noexcept { return legalCopyright_; }
-    // The product version's major and minor numbers: "1.0".
-    [[nodiscard]] const std::wstring& MajorMinorVersion() const noexcept { return majorMinorVersion_; }
+    // The file version's numbers: 1 and 0 for version 1.0.
+    [[nodiscard]] int MajorVersion() const noexcept { return majorVersion_; }
+    [[nodiscard]] int MinorVersion() const noexcept { return minorVersion_; }
     [[nodiscard]] const std::wstring& ExecutablePath() const noexcept { return executablePath_; }
 
     // Company name, a space and the product name.
@@ -30,5 +31,6 @@ private:
     std::wstring productName_;
     std::wstring fileVersion_;
     std::wstring legalCopyright_;
-    std::wstring majorMinorVersion_;
+    int majorVersion_ = 0;
+    int minorVersion_ = 0;
 };

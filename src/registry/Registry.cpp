@@ -16,21 +16,22 @@ struct StoredValue {
 
 RegistryKey OpenKey(HKEY rootkey, const std::wstring& subkey, REGSAM access)
 {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExW(rootkey, subkey.c_str(), 0, access, &key) != ERROR_SUCCESS) {
-        return RegistryKey();
+    RegistryKey key;
+    if (::RegOpenKeyExW(rootkey, subkey.c_str(), 0, access, key.Put()) != ERROR_SUCCESS) {
+        // Whatever a failed call left in the slot is no key of ours to close.
+        key.Release();
     }
-    return RegistryKey(key);
+    return key;
 }
 
 RegistryKey CreateKey(HKEY rootkey, const std::wstring& subkey)
 {
-    HKEY key = nullptr;
-    if (::RegCreateKeyExW(rootkey, subkey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key,
+    RegistryKey key;
+    if (::RegCreateKeyExW(rootkey, subkey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, key.Put(),
             nullptr) != ERROR_SUCCESS) {
-        return RegistryKey();
+        key.Release();
     }
-    return RegistryKey(key);
+    return key;
 }
 
 // Reads the data in the size the platform reports for this very read, so a

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -9,5 +10,13 @@
 class AnsiText {
 public:
     [[nodiscard]] static std::string Encode(std::wstring_view text);
+    // Never empty for text that is not: when the platform refuses the code
+    // page's conversion, ASCII stays and every other character becomes "?".
+    [[nodiscard]] static std::string Encode(std::wstring_view text, std::uint32_t codepage);
     [[nodiscard]] static std::wstring Decode(std::string_view text);
+
+    // The conversion flags the code page accepts: refusing look-alikes where
+    // the platform allows the request, none where it rejects every flag
+    // (UTF-8, GB18030, UTF-7, symbol and the ISO-2022 family).
+    [[nodiscard]] static std::uint32_t EncodeFlags(std::uint32_t codepage);
 };

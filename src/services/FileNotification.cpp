@@ -77,18 +77,22 @@ void FileNotification::RunWatch(const std::wstring& folder)
     if (!StartWatch(folder)) {
         return;
     }
+    std::exception_ptr failure;
     try {
         const FileSystem fileSystem;
         while (RunPass(folder, fileSystem)) {}
     } catch (...) {
-        // The handler's error goes on to the caller; a watch left held
-        // would refuse every later Create.
-        Destroy();
-        throw;
+        // Whatever a handler does, the watch ends as always, through
+        // Terminate: an error let out here would skip the owner's restart
+        // and leave the folder unwatched for the rest of the session.
+        failure = std::current_exception();
     }
     // A re-arm the platform refused leaves the watch held: release it, so
     // that Terminate's handler can start a new one.
     Destroy();
+    if (failure) {
+        observer_.HandlerFailed(failure);
+    }
     RaiseTerminate();
 }
 

@@ -37,7 +37,9 @@ public:
     // sets the active flag. Called from Terminate, the new watch starts when
     // that handler has returned, so endless restarts do not deepen the stack.
     // A folder that cannot be watched, or a program that is ending, makes it
-    // return at once without an event.
+    // return at once without an event. An error raised by a FileChange or
+    // FolderChange handler ends the watch: the observer gets it through
+    // HandlerFailed, then Terminate.
     void Create(const std::wstring& folder);
     // Ends the watch; the running loop finishes with Terminate. Safe any time.
     void Destroy() noexcept;

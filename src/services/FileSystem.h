@@ -1,8 +1,10 @@
 #pragma once
 
+#include "runtime/OleDate.h"
 #include "runtime/Variant.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,9 @@ public:
     // when it cannot be read.
     [[nodiscard]] Variant GetFileDateTime(const std::wstring& file) const;
     [[nodiscard]] Variant GetFolderDateTime(const std::wstring& folder) const;
+    // The last-write moment of a file or folder as a local date, none when it
+    // cannot be read; unlike the text it keeps the century.
+    [[nodiscard]] std::optional<OleDate> GetModifiedMoment(const std::wstring& path) const;
     // Sets creation, last-access and last-write time to a local moment given
     // as a date or as text that reads as one; raises TypeMismatchError when
     // it is neither.
@@ -54,6 +59,13 @@ public:
     // True only when the item carries the requested name on disk afterwards.
     bool RenameFile(const std::wstring& oldfile, const std::wstring& newfile) const;
     bool RenameFolder(const std::wstring& oldfolder, const std::wstring& newfolder) const;
+    // The same for a file or a folder, telling where the item is afterwards:
+    // `newpath` after success, else normally `oldpath`. A case-only rename
+    // that failed half-way and could not be undone leaves the item under a
+    // temporary name in its folder. A case-only rename is refused, changing
+    // nothing, while another entry carries the new spelling already (as one
+    // can in a case-sensitive folder).
+    bool RenameItem(const std::wstring& oldpath, const std::wstring& newpath, std::wstring& currentpath) const;
     bool CopyFile(const std::wstring& sourcefile, const std::wstring& destinationfile) const;
     bool CreateFolder(const std::wstring& folder) const;
     bool RemoveFile(const std::wstring& file, bool IgnoreReadonly) const;
@@ -63,7 +75,7 @@ public:
     // entry's name. Items sharing a bit with `excludeattr` are left out;
     // folders whose name begins with "." are never listed. The plain forms
     // reset the list; the recursive forms append to it and never follow a
-    // link (reparse point) out of the tree, though they list the link itself.
+    // link out of the tree, though they list the link itself.
     void EnumerateFiles(const std::wstring& startfolder, std::int32_t excludeattr, std::int32_t& numberfiles,
         std::vector<std::wstring>& files, const std::wstring& pattern) const;
     void EnumerateFolders(const std::wstring& startfolder, std::int32_t excludeattr, std::int32_t& numberfolders,
@@ -75,6 +87,11 @@ public:
     // Pre-order: each folder before the folders below it.
     void EnumerateRecursiveFolders(const std::wstring& startfolder, std::int32_t excludeattr,
         std::int32_t& numberfolders, std::vector<std::wstring>& folders) const;
+    // Whether the recursive forms descend into a folder: not into one that
+    // leads elsewhere (a symbolic link, junction or mount point), but into
+    // any other reparse point, such as a cloud placeholder or a
+    // deduplicated folder, as into a plain folder.
+    [[nodiscard]] static bool IsWalkedInto(std::uint32_t attributes, std::uint32_t reparsetag);
     // The full path of a name found directly in `startfolder`, or empty text.
     [[nodiscard]] std::wstring SearchFile(const std::wstring& startfolder, const std::wstring& file) const;
     [[nodiscard]] std::wstring SearchFolder(const std::wstring& startfolder, const std::wstring& folder) const;

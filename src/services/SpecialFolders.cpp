@@ -5,6 +5,7 @@
 #include "platform/Win32.h"
 
 #include <cwchar>
+#include <optional>
 
 namespace {
 
@@ -68,25 +69,28 @@ std::wstring SpecialFolders::GetExplorerFolder() const
         return {};
     }
     const DWORD processid = ::GetCurrentProcessId();
-    const SharedMemoryBlock block(AskExplorerForFolderBlock(explorer, processid), processid);
-    if (!block.IsValid()) {
+    const HANDLE answer = AskExplorerForFolderBlock(explorer, processid);
+    if (answer == nullptr) {
         return {};
     }
-    const SharedMemoryLock folder(::SHLockShared(block.Get(), processid));
+    // Any window may carry the class name and answer any value. Only a value
+    // that maps as a shared block for this process is one to free: freeing
+    // anything else could close one of the program's own handles. The block
+    // is owned before the lock, so that it is freed after the unlock.
+    std::optional<SharedMemoryBlock> block;
+    const SharedMemoryLock folder(::SHLockShared(answer, processid));
     if (!folder) {
         return {};
     }
+    block.emplace(answer, processid);
     return FileSystemPath(static_cast<PCIDLIST_ABSOLUTE>(folder.Get()));
 }
 
 std::wstring SpecialFolders::GetSpecialFolder(int specialfolder) const
 {
-    PIDLIST_ABSOLUTE folder = nullptr;
-    if (FAILED(::SHGetSpecialFolderLocation(nullptr, specialfolder, &folder))) {
-        return {};
-    }
-    const Pidl owned(folder);
-    return folder == nullptr ? std::wstring() : FileSystemPath(folder);
+    Pidl folder;
+    ::SHGetSpecialFolderLocation(nullptr, specialfolder, folder.Put());
+    return folder ? FileSystemPath(folder.Get()) : std::wstring();
 }
 
 std::wstring SpecialFolders::GetSystemFolder() const

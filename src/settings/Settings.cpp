@@ -31,7 +31,7 @@ std::uint8_t Settings::Conversion() const
     return static_cast<std::uint8_t>(numberEx_.Clamp(stored, 0, LastConversion, 0));
 }
 
-void Settings::Conversion(std::uint8_t value)
+void Settings::SetConversion(std::uint8_t value)
 {
     registry_.WriteNumberValue(HKEY_CURRENT_USER, OptionsKey(), L"Conversion", value);
 }
@@ -52,7 +52,7 @@ bool Settings::HiddenSystem() const
     return ReadOption(L"HiddenSystem");
 }
 
-void Settings::HiddenSystem(bool value)
+void Settings::SetHiddenSystem(bool value)
 {
     WriteOption(L"HiddenSystem", value);
 }
@@ -62,7 +62,7 @@ bool Settings::IgnoreReadonly() const
     return ReadOption(L"IgnoreReadonly");
 }
 
-void Settings::IgnoreReadonly(bool value)
+void Settings::SetIgnoreReadonly(bool value)
 {
     WriteOption(L"IgnoreReadonly", value);
 }
@@ -72,7 +72,7 @@ bool Settings::Log() const
     return ReadOption(L"Log");
 }
 
-void Settings::Log(bool value)
+void Settings::SetLog(bool value)
 {
     WriteOption(L"Log", value);
 }
@@ -82,7 +82,7 @@ bool Settings::Modified() const
     return ReadOption(L"Modified");
 }
 
-void Settings::Modified(bool value)
+void Settings::SetModified(bool value)
 {
     WriteOption(L"Modified", value);
 }
@@ -92,7 +92,7 @@ bool Settings::Subfolders() const
     return ReadOption(L"Subfolders");
 }
 
-void Settings::Subfolders(bool value)
+void Settings::SetSubfolders(bool value)
 {
     WriteOption(L"Subfolders", value);
 }
@@ -119,7 +119,7 @@ std::wstring Settings::LastFolder() const
     return folder;
 }
 
-void Settings::LastFolder(const std::wstring& value)
+void Settings::SetLastFolder(const std::wstring& value)
 {
     WriteText(L"LastFolder", value);
 }
@@ -129,7 +129,7 @@ Variant Settings::ShortcutDate() const
     return ReadText(L"ShortcutDate");
 }
 
-void Settings::ShortcutDate(const Variant& value)
+void Settings::SetShortcutDate(const Variant& value)
 {
     WriteText(L"ShortcutDate", value.ToText());
 }

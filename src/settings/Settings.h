@@ -22,27 +22,27 @@ public:
 
     // The letter-case style 0 to 4; 0 for anything else.
     [[nodiscard]] std::uint8_t Conversion() const;
-    void Conversion(std::uint8_t value);
+    void SetConversion(std::uint8_t value);
 
     // Stored as 1 or 0; any number other than 0 reads as true.
     [[nodiscard]] bool HiddenSystem() const;
-    void HiddenSystem(bool value);
+    void SetHiddenSystem(bool value);
     [[nodiscard]] bool IgnoreReadonly() const;
-    void IgnoreReadonly(bool value);
+    void SetIgnoreReadonly(bool value);
     [[nodiscard]] bool Log() const;
-    void Log(bool value);
+    void SetLog(bool value);
     [[nodiscard]] bool Modified() const;
-    void Modified(bool value);
+    void SetModified(bool value);
     [[nodiscard]] bool Subfolders() const;
-    void Subfolders(bool value);
+    void SetSubfolders(bool value);
 
     // The stored folder while it exists, else the program's own folder.
     [[nodiscard]] std::wstring LastFolder() const;
-    void LastFolder(const std::wstring& value);
+    void SetLastFolder(const std::wstring& value);
 
     // The stored date/time text; empty text when there is none.
     [[nodiscard]] Variant ShortcutDate() const;
-    void ShortcutDate(const Variant& value);
+    void SetShortcutDate(const Variant& value);
 
 private:
     [[nodiscard]] std::wstring OptionsKey() const;

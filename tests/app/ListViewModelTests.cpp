@@ -172,16 +172,8 @@ TEST_F(ListViewModelTest, ColumnsKeepTheirWidthsAndRefuseWidthsBelowOne)
     EXPECT_EQ(list.Column(1)->ActualWidth(), 1);
 }
 
-TEST_F(ListViewModelTest, VisibleCountIsWhatTheOwnerSets)
-{
-    EXPECT_EQ(list.GetVisibleCount(), 0);
-    list.SetVisibleCount(12);
-    EXPECT_EQ(list.GetVisibleCount(), 12);
-    EXPECT_EQ(list.ControlHwnd(), nullptr);
-}
-
 // The processing run reads the selection line by line and deselects each;
-// on a big folder that must stay linear, far past the old 32,767 limit.
+// on a big folder that must stay linear, far past 32,767 lines.
 TEST_F(ListViewModelTest, HundredThousandLinesStayFast)
 {
     constexpr std::int32_t LineCount = 100000;

@@ -1,15 +1,37 @@
 #include "ProcessingTestBed.h"
 
+#include "runtime/AnsiText.h"
 #include "runtime/RuntimeError.h"
+#include "services/FileStepSeam.h"
 #include "support/ActionWindow.h"
 
 #include <regex>
+#include <stdexcept>
 
 namespace {
 
 using ProcessingRunTest = ProcessingTestBed;
 
 const std::wstring AccessError = L"Fout bij het verkrijgen van toegang tot ";
+
+// The user's short-date format for the object's lifetime. It is the user's
+// setting, so it is put back even when the test fails.
+class UserShortDate {
+public:
+    explicit UserShortDate(const wchar_t* format)
+    {
+        wchar_t saved[80] = {};
+        ::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, saved, 80);
+        saved_ = saved;
+        ::SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, format);
+    }
+    ~UserShortDate() { ::SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, saved_.c_str()); }
+    UserShortDate(const UserShortDate&) = delete;
+    UserShortDate& operator=(const UserShortDate&) = delete;
+
+private:
+    std::wstring saved_;
+};
 
 } // namespace
 
@@ -81,7 +103,18 @@ TEST_F(ProcessingRunTest, RenamedItemGetsTheMomentUnderItsNewName)
     Select(L"map <DIR>");
     Choose(1, true);
     SetMoment(2026, 7, 15, 9, 30, 15);
+    // The read-only test and the date step must look at the item under its
+    // new name, not at the old spelling a case-blind file system would still
+    // take for it.
+    std::vector<std::wstring> looked;
+    const FileStepSeam seam([&](FileStep step, const std::wstring& path) {
+        if (step == FileStep::ReadAttributes || step == FileStep::WriteTimes) {
+            looked.push_back(path);
+        }
+        return true;
+    });
     run.Run();
+    EXPECT_EQ(looked, (std::vector<std::wstring>{temp / L"MAP", temp / L"MAP", temp / L"OUD.TXT", temp / L"OUD.TXT"}));
     EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"OUD.TXT", L"MAP"}));
     EXPECT_EQ(FileSystem().GetFileDateTime(temp / L"OUD.TXT").ToText(), L"15-7-2026 09:30:15");
     EXPECT_EQ(Moment(temp / L"MAP"), L"15-7-2026 09:30:15");
@@ -90,15 +123,21 @@ TEST_F(ProcessingRunTest, RenamedItemGetsTheMomentUnderItsNewName)
     EXPECT_TRUE(window.warnings.empty());
 }
 
+// Many users write the year with two digits. A moment that travelled as
+// regional text would come back as 2025.
 TEST_F(ProcessingRunTest, CenturyOfTheChosenDateIsKept)
 {
     temp.MakeFile(L"oud.txt");
     List();
     Select(L"oud.txt");
     Choose(0, true);
-    SetMoment(1950, 2, 3, 4, 5, 6);
-    run.Run();
-    EXPECT_EQ(FileSystem().GetFileDateTime(temp / L"oud.txt").ToText(), L"3-2-1950 04:05:06");
+    SetMoment(1925, 2, 3, 4, 5, 6);
+    {
+        const UserShortDate twoDigitYear(L"d-M-yy");
+        ASSERT_EQ(OleDate::FromParts(1925, 2, 3, 0, 0, 0)->DateText(), L"3-2-25");
+        run.Run();
+    }
+    EXPECT_EQ(FileSystem().GetFileDateTime(temp / L"oud.txt").ToText(), L"3-2-1925 04:05:06");
 }
 
 TEST_F(ProcessingRunTest, SubfoldersAreProcessedChildrenFirstAndKeepTheirMoment)
@@ -197,7 +236,7 @@ TEST_F(ProcessingRunTest, ReadOnlyItemsKeepTheirMomentUnlessIgnored)
     EXPECT_EQ(window.warnings.size(), 2u);
 }
 
-TEST_F(ProcessingRunTest, FailedRenameFollowedByADateChangeCountsAsSuccess)
+TEST_F(ProcessingRunTest, FailedRenameFollowedByADateChangeCountsOnceAsAFailure)
 {
     const auto file = temp.MakeFile(L"bezet.txt");
     // Another program holds the file open without letting it be renamed.
@@ -211,7 +250,45 @@ TEST_F(ProcessingRunTest, FailedRenameFollowedByADateChangeCountsAsSuccess)
     run.Run();
     EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"bezet.txt"});
     EXPECT_EQ(Moment(file), L"5-5-2015 05:05:05");
-    EXPECT_TRUE(window.warnings.empty());
+    EXPECT_EQ(WarningTexts(), (std::vector<std::wstring>{AccessError + file, L"1 ontoegankelijk object gevonden"}));
+}
+
+// A rename whose second step and undoing both failed leaves the item under a
+// temporary name; the message and the log line say where.
+TEST_F(ProcessingRunTest, AnItemLeftUnderATemporaryNameIsReportedThere)
+{
+    for (const bool logged : {false, true}) {
+        SCOPED_TRACE(logged);
+        TempFolder own;
+        folder = own.Path();
+        own.MakeFile(L"foto.jpg", "beeld");
+        List();
+        Select(L"foto.jpg");
+        Choose(1, false);
+        state.CheckOptionsLog().SetValue(logged ? 1 : 0);
+        window.warnings.clear();
+        log.Clear();
+        std::wstring temporary;
+        {
+            const FileStepSeam seam([&](FileStep step, const std::wstring& path) {
+                if (step == FileStep::MoveToTemporaryName) {
+                    temporary = path;
+                }
+                return step != FileStep::MoveToNewName && step != FileStep::MoveBackToOldName;
+            });
+            run.Run();
+        }
+        if (temporary.empty()) {
+            GTEST_SKIP() << "this file system renames case-only in place";
+        }
+        const std::wstring report = AccessError + (own / L"foto.jpg") + L", dat nu " + temporary + L" heet";
+        EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{FileSystem().ExtractFileTitle(temporary)});
+        if (logged) {
+            EXPECT_NE(TempFolder::ReadAll(log.FileName()).find(AnsiText::Encode(report)), std::string::npos);
+        } else {
+            EXPECT_EQ(WarningTexts(), (std::vector<std::wstring>{report, L"1 ontoegankelijk object gevonden"}));
+        }
+    }
 }
 
 TEST_F(ProcessingRunTest, LoggedFailuresAreSummedUpWithTheOfferToOpenTheLog)
@@ -339,16 +416,95 @@ TEST_F(ProcessingRunTest, WhileRunningASecondRunIsRefusedAndARelistingWaits)
     std::int32_t linesDuringRun = -1;
     actions.Post([&] {
         run.Run();
+        temp.MakeFile(L"new.txt");
         listing.FillFolderList();
         linesDuringRun = state.ListViewFolderItems().ListItems().Count();
         EXPECT_EQ(Line(L"b.txt")->Selected(), true);
     });
     run.Run();
     EXPECT_EQ(linesDuringRun, 2);
-    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"A.TXT", L"B.TXT"}));
+    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"A.TXT", L"B.TXT", L"new.txt"}));
     // The re-listing asked for during the run came after it.
-    EXPECT_EQ(Line(L"A.TXT")->Tag(), L"0");
+    EXPECT_EQ(state.ListViewFolderItems().ListItems().Count(), 3);
+    EXPECT_EQ(Line(L"new.txt")->Tag(), L"0");
     EXPECT_EQ(state.ListViewFolderItems().ListItems().SelectedCount(), 0);
+}
+
+TEST_F(ProcessingRunTest, ARelistingThatFailsAfterTheRunIsReportedAndTheRunStillEnds)
+{
+    temp.MakeFile(L"a.txt");
+    bool failing = false;
+    FolderListing failingListing{state, [&] {
+                                     if (failing) {
+                                         throw std::runtime_error("listing failed");
+                                     }
+                                     return folder;
+                                 }};
+    failingListing.RecordColumnWidths();
+    failingListing.FillFolderList();
+    ProcessingRun failingRun{
+        state, window, failingListing, watch, log, [this] { return folder; }, [] { return std::wstring(); }};
+    Select(L"a.txt");
+    Choose(1, false);
+    state.CommandProcess().SetEnabled(true);
+    ActionWindow actions;
+    actions.Post([&] {
+        failingListing.FillFolderList();
+        failing = true;
+    });
+    EXPECT_THROW(failingRun.Run(), std::runtime_error);
+    EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"A.TXT"});
+    EXPECT_FALSE(failingRun.InProgress());
+    EXPECT_FALSE(state.CommandProcess().Enabled());
+    EXPECT_EQ(state.ProgressBarVarnook().Value(), 0);
+    EXPECT_EQ(window.GetMousePointer(), MousePointer::Default);
+
+    failing = false;
+    failingListing.FillFolderList();
+    EXPECT_EQ(Line(L"A.TXT")->Tag(), L"0");
+}
+
+// Closing the program while a run works: the run stops after the entry in
+// hand, closes its log and shows no summary; every item keeps either its old
+// or its new name, with its attributes; the quit request stays queued for
+// the main loop.
+TEST_F(ProcessingRunTest, AQuitRequestStopsTheRunAfterTheCurrentEntry)
+{
+    const auto first = temp.MakeFile(L"a.txt");
+    for (const auto* name : {L"b.txt", L"c.txt", L"d.txt"}) {
+        temp.MakeFile(name);
+    }
+    FileSystem().SetFileAttributes(first, FILE_ATTRIBUTE_READONLY);
+    List();
+    for (const auto* name : {L"a.txt", L"b.txt", L"c.txt", L"d.txt"}) {
+        Select(name);
+    }
+    Choose(1, true);
+    SetMoment(2012, 12, 12, 12, 12, 12);
+    state.CheckOptionsLog().SetValue(1);
+    // The request arrives while the second entry is being dated.
+    const FileStepSeam seam([&](FileStep step, const std::wstring& path) {
+        if (step == FileStep::WriteTimes && path == temp / L"B.TXT") {
+            ::PostQuitMessage(3);
+        }
+        return true;
+    });
+    run.Run();
+    MSG quit{};
+    ASSERT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 3u);
+
+    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"A.TXT", L"B.TXT", L"c.txt", L"d.txt"}));
+    EXPECT_EQ(Attributes(temp / L"A.TXT"), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(Attributes(temp / L"B.TXT"), 0);
+    EXPECT_EQ(Moment(temp / L"B.TXT"), L"12-12-2012 12:12:12");
+    EXPECT_TRUE(window.warnings.empty());
+    EXPECT_TRUE(FileHandle(::CreateFileW(log.FileName().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)))
+        << "the log is still open";
+    EXPECT_NE(
+        TempFolder::ReadAll(log.FileName()).find(AnsiText::Encode(AccessError + temp / L"A.TXT")), std::string::npos);
+    EXPECT_FALSE(run.InProgress());
+    EXPECT_EQ(state.ProgressBarVarnook().Value(), 0);
 }
 
 TEST_F(ProcessingRunTest, AHundredThousandEntriesAreAllWorkedThrough)

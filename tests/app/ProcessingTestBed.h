@@ -21,6 +21,7 @@ protected:
         void FileChange() override {}
         void FolderChange() override {}
         void Terminate() override {}
+        void HandlerFailed(std::exception_ptr) override {}
     };
 
     TempFolder temp;

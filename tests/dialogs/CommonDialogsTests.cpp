@@ -234,7 +234,7 @@ std::wstring ScalableScreenFont()
 
 class CommonDialogsTest : public testing::Test {
 protected:
-    CommonDialogsTest() { dialogs_.OwnerHwnd(owner_.Get()); }
+    CommonDialogsTest() { dialogs_.SetOwnerHwnd(owner_.Get()); }
 
     TempFolder temp_;
     DialogOwner owner_;
@@ -285,7 +285,7 @@ TEST(CommonDialogsDefaults, PrinterPropertiesAreEmptyWithoutAPrinter)
 TEST_F(CommonDialogsTest, BrowseCancelledKeepsTheFolder)
 {
     const std::wstring start = temp_.MakeFolder(L"begin");
-    dialogs_.FolderName(start);
+    dialogs_.SetFolderName(start);
     bool selected = false;
     DialogDriver driver(owner_, [&](HWND dialog) {
         selected = SelectInBrowser(dialog, temp_.Path());
@@ -300,8 +300,8 @@ TEST_F(CommonDialogsTest, BrowseCancelledKeepsTheFolder)
 TEST_F(CommonDialogsTest, BrowseOpensOnTheCurrentFolderOverItsOwnerWithTheTitle)
 {
     const std::wstring start = temp_.MakeFolder(L"huidige map");
-    dialogs_.FolderName(start);
-    dialogs_.Title(start);
+    dialogs_.SetFolderName(start);
+    dialogs_.SetTitle(start);
     BrowserView view;
     DialogDriver driver(owner_, [&](HWND dialog) {
         view = LookAt(dialog, owner_.Get(), start);
@@ -330,7 +330,7 @@ TEST_F(CommonDialogsTest, BrowseChoosingAFolderMakesItTheFolder)
     };
     for (const auto& [name, choice] : cases) {
         SCOPED_TRACE(name);
-        dialogs_.FolderName(start);
+        dialogs_.SetFolderName(start);
         bool selected = false;
         BrowserView view;
         DialogDriver driver(owner_, [&](HWND dialog) {
@@ -351,7 +351,7 @@ TEST_F(CommonDialogsTest, BrowseRefusesADriveThatCannotBeRead)
     const std::wstring start = temp_.MakeFolder(L"begin");
     const UnreadyDrive drive(temp_ / L"verdwenen");
     ASSERT_TRUE(drive.Defined());
-    dialogs_.FolderName(start);
+    dialogs_.SetFolderName(start);
     bool selected = false;
     DialogDriver driver(owner_, [&](HWND dialog) {
         selected = SelectInBrowser(dialog, drive.Root());
@@ -367,7 +367,7 @@ TEST_F(CommonDialogsTest, BrowseWithoutAUsableFolderOpensWithNothingSelected)
 {
     for (const std::wstring& folder : {std::wstring(), temp_ / L"bestaat niet"}) {
         SCOPED_TRACE(folder);
-        dialogs_.FolderName(folder);
+        dialogs_.SetFolderName(folder);
         BrowserView view;
         DialogDriver driver(owner_, [&](HWND dialog) {
             view = LookAt(dialog, owner_.Get(), L"");
@@ -382,8 +382,8 @@ TEST_F(CommonDialogsTest, BrowseWithoutAUsableFolderOpensWithNothingSelected)
 
 TEST_F(CommonDialogsTest, OpenCancelledKeepsTheFile)
 {
-    dialogs_.FolderName(temp_.Path());
-    dialogs_.FileName(temp_.MakeFile(L"begin.txt"));
+    dialogs_.SetFolderName(temp_.Path());
+    dialogs_.SetFileName(temp_.MakeFile(L"begin.txt"));
     DialogDriver driver(owner_, PressCancel);
     EXPECT_FALSE(dialogs_.ShowOpen());
     EXPECT_TRUE(driver.Finish());
@@ -394,10 +394,10 @@ TEST_F(CommonDialogsTest, OpenCancelledKeepsTheFile)
 TEST_F(CommonDialogsTest, OpenConfirmedGivesTheFileItsTitleAndTheFilter)
 {
     temp_.MakeFile(L"gekozen.txt");
-    dialogs_.FolderName(temp_.Path());
-    dialogs_.FileName(L"gekozen.txt");
-    dialogs_.Filter(L"Tekst (*.txt)|*.txt|Alles (*.*)|*.*");
-    dialogs_.FilterIndex(2);
+    dialogs_.SetFolderName(temp_.Path());
+    dialogs_.SetFileName(L"gekozen.txt");
+    dialogs_.SetFilter(L"Tekst (*.txt)|*.txt|Alles (*.*)|*.*");
+    dialogs_.SetFilterIndex(2);
     DialogDriver driver(owner_, PressOk);
     EXPECT_TRUE(dialogs_.ShowOpen());
     EXPECT_TRUE(driver.Finish());
@@ -410,9 +410,9 @@ TEST_F(CommonDialogsTest, OpenWithMultiSelectGivesTheFolderAndEachName)
 {
     temp_.MakeFile(L"een.txt");
     temp_.MakeFile(L"twee.txt");
-    dialogs_.FolderName(temp_.Path());
-    dialogs_.FileName(L"\"een.txt\" \"twee.txt\"");
-    dialogs_.MultiSelect(true);
+    dialogs_.SetFolderName(temp_.Path());
+    dialogs_.SetFileName(L"\"een.txt\" \"twee.txt\"");
+    dialogs_.SetMultiSelect(true);
     DialogDriver driver(owner_, PressOk);
     EXPECT_TRUE(dialogs_.ShowOpen());
     EXPECT_TRUE(driver.Finish());
@@ -421,9 +421,9 @@ TEST_F(CommonDialogsTest, OpenWithMultiSelectGivesTheFolderAndEachName)
 
 TEST_F(CommonDialogsTest, SaveAcceptsANewFileAndAddsTheExtension)
 {
-    dialogs_.FolderName(temp_.Path());
-    dialogs_.FileName(L"nieuw");
-    dialogs_.FileExtension(L"txt");
+    dialogs_.SetFolderName(temp_.Path());
+    dialogs_.SetFileName(L"nieuw");
+    dialogs_.SetFileExtension(L"txt");
     DialogDriver driver(owner_, PressOk);
     EXPECT_TRUE(dialogs_.ShowSave());
     EXPECT_TRUE(driver.Finish());
@@ -439,8 +439,8 @@ TEST_F(CommonDialogsTest, ColorConfirmedGivesTheChosenAndCustomColors)
     custom[5] = 22;
     custom[6] = 33;
     custom[63] = 0xFF;
-    dialogs_.Color(RGB(12, 34, 56));
-    dialogs_.CustomColors(custom);
+    dialogs_.SetColor(RGB(12, 34, 56));
+    dialogs_.SetCustomColors(custom);
     std::wstring startRed;
     DialogDriver driver(owner_, [&](HWND dialog) {
         startRed = WindowText(::GetDlgItem(dialog, 706));
@@ -461,7 +461,7 @@ TEST_F(CommonDialogsTest, ColorConfirmedGivesTheChosenAndCustomColors)
 
 TEST_F(CommonDialogsTest, ColorCancelledKeepsTheColors)
 {
-    dialogs_.Color(RGB(12, 34, 56));
+    dialogs_.SetColor(RGB(12, 34, 56));
     DialogDriver driver(owner_, [&](HWND dialog) {
         ::SetDlgItemInt(dialog, 706, 200, FALSE);
         ClickButton(dialog, 712);
@@ -477,13 +477,13 @@ TEST_F(CommonDialogsTest, FontConfirmedGivesTheChosenFont)
 {
     const std::wstring face = ScalableScreenFont();
     ASSERT_FALSE(face.empty());
-    dialogs_.FontName(face);
-    dialogs_.FontSize(12);
-    dialogs_.FontBold(true);
-    dialogs_.FontItalic(true);
-    dialogs_.FontUnderline(true);
-    dialogs_.FontStrikeout(true);
-    dialogs_.Color(RGB(128, 0, 0));
+    dialogs_.SetFontName(face);
+    dialogs_.SetFontSize(12);
+    dialogs_.SetFontBold(true);
+    dialogs_.SetFontItalic(true);
+    dialogs_.SetFontUnderline(true);
+    dialogs_.SetFontStrikeout(true);
+    dialogs_.SetColor(RGB(128, 0, 0));
     std::wstring startFace;
     std::wstring startSize;
     DialogDriver driver(owner_, [&](HWND dialog) {
@@ -546,7 +546,7 @@ TEST(CommonDialogsPrinter, PrintSetupOpensOnThePrinterAndCancelKeepsIt)
     }
     DialogOwner owner;
     CommonDialogs dialogs;
-    dialogs.OwnerHwnd(owner.Get());
+    dialogs.SetOwnerHwnd(owner.Get());
     std::wstring shownName;
     std::wstring shownType;
     std::wstring shownPort;

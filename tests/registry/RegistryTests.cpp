@@ -374,16 +374,15 @@ TEST_F(RegistryTest, EnumerateListsNamesOfAnyLength)
     EXPECT_EQ(Sorted(values), (std::vector<std::wstring>{L"short", longValue}));
 }
 
-TEST_F(RegistryTest, EnumerateValuesCountsPastTheOld16BitLimit)
+TEST_F(RegistryTest, EnumerateValuesCountsPast32767Names)
 {
-    // The old 16-bit count overflowed at the 32,768th name.
+    // 32,768 names: one more than a 16-bit count can hold.
     constexpr std::int32_t many = 32768;
     const std::int32_t zero = 0;
     {
-        HKEY opened = nullptr;
-        ASSERT_EQ(
-            ::RegOpenKeyExW(TempRegistryKey::Root(), key.Path().c_str(), 0, KEY_SET_VALUE, &opened), ERROR_SUCCESS);
-        const RegistryKey target(opened);
+        RegistryKey target;
+        ASSERT_EQ(::RegOpenKeyExW(TempRegistryKey::Root(), key.Path().c_str(), 0, KEY_SET_VALUE, target.Put()),
+            ERROR_SUCCESS);
         for (std::int32_t i = 0; i < many; ++i) {
             ::RegSetValueExW(target.Get(), std::to_wstring(i).c_str(), 0, REG_DWORD,
                 reinterpret_cast<const BYTE*>(&zero), sizeof(zero));

@@ -1,6 +1,7 @@
 #include "services/FileNotification.h"
 
 #include "support/ActionWindow.h"
+#include "support/HostShell.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -26,8 +27,14 @@ public:
     void FileChange() override { Raise("FileChange", onFileChange); }
     void FolderChange() override { Raise("FolderChange", onFolderChange); }
     void Terminate() override { Raise("Terminate", onTerminate); }
+    void HandlerFailed(std::exception_ptr error) override
+    {
+        events.emplace_back("HandlerFailed");
+        errors.push_back(error);
+    }
 
     Events events;
+    std::vector<std::exception_ptr> errors;
     std::function<void()> onFileChange;
     std::function<void()> onFolderChange;
     std::function<void()> onTerminate;
@@ -97,18 +104,13 @@ protected:
     bool timedOut = false;
 };
 
-TEST_F(FileNotificationTest, StartsIdleWithNoFilterOrInterval)
-{
-    const FileNotification fresh{observer};
-    EXPECT_FALSE(fresh.Active());
-    EXPECT_EQ(fresh.Filter(), 0);
-    EXPECT_EQ(fresh.Interval(), 0);
-}
-
 TEST_F(FileNotificationTest, MissingFolderReturnsAtOnceWithoutEvents)
 {
-    watch.Create(folder / L"missing");
-    EXPECT_FALSE(watch.Active());
+    FileNotification fresh{observer};
+    EXPECT_FALSE(fresh.Active());
+    fresh.SetFilter(AllChanges);
+    fresh.Create(folder / L"missing");
+    EXPECT_FALSE(fresh.Active());
     EXPECT_TRUE(observer.events.empty());
 }
 
@@ -128,7 +130,7 @@ TEST_F(FileNotificationTest, FileCreatedInTheFolderRaisesFileChange)
     EXPECT_FALSE(watch.Active());
 }
 
-TEST_F(FileNotificationTest, FolderPastTheOldPathLimitIsWatched)
+TEST_F(FileNotificationTest, FolderPast260CharactersIsWatched)
 {
     const std::wstring deep =
         folder.MakeFolder(std::wstring(120, L'a') + L"\\" + std::wstring(120, L'b') + L"\\" + std::wstring(40, L'c'));
@@ -167,27 +169,12 @@ TEST_F(FileNotificationTest, FolderRenamedAwayRaisesFolderChangeThenTerminate)
 // only the per-pass folder test can notice.
 TEST_F(FileNotificationTest, FolderDeletedByAnotherProgramRaisesFolderChangeThenTerminate)
 {
-    using UnixFileName = char*(CDECL*)(const wchar_t*);
-    const auto unixFileName = reinterpret_cast<UnixFileName>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (unixFileName == nullptr) {
+    const std::wstring watched = folder.MakeFolder(L"watched");
+    const std::string hostPath = HostPath(watched);
+    if (hostPath.empty()) {
         GTEST_SKIP() << "needs Wine to run a host program";
     }
-    const std::wstring watched = folder.MakeFolder(L"watched");
-    char* hostPath = unixFileName(watched.c_str());
-    ASSERT_NE(hostPath, nullptr);
-    std::string commandLine = std::string("/bin/rm -rf \"") + hostPath + "\"";
-    ::HeapFree(::GetProcessHeap(), 0, hostPath);
-
-    actions.Post([&] {
-        STARTUPINFOA startup{sizeof(startup)};
-        PROCESS_INFORMATION process{};
-        ASSERT_TRUE(::CreateProcessA(
-            "/bin/rm", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-        const KernelHandle processHandle(process.hProcess);
-        const KernelHandle threadHandle(process.hThread);
-        ::WaitForSingleObject(process.hProcess, 5000);
-    });
+    actions.Post([&] { ASSERT_TRUE(RunOnHost("rm -rf " + ShellQuoted(hostPath))); });
     EndWatchAfter(5000);
     watch.Create(watched);
     EXPECT_FALSE(timedOut);
@@ -260,18 +247,42 @@ TEST_F(FileNotificationTest, RefusedRearmReleasesTheWatchBeforeTerminate)
     EXPECT_FALSE(refusing.Active());
 }
 
-TEST_F(FileNotificationTest, HandlerErrorTravelsOutAndReleasesTheWatch)
+// An error in a handler must not leave the folder unwatched: the watch ends
+// through Terminate, whose restart runs, and the owner hears of the error.
+TEST_F(FileNotificationTest, HandlerErrorsEndTheWatchThroughTerminateAndReachTheOwner)
 {
-    observer.onFileChange = [] { throw std::runtime_error("handler failed"); };
-    actions.Post([&] { folder.MakeFile(L"new.txt", "x"); });
-    EndWatchAfter(5000);
-    EXPECT_THROW(watch.Create(folder.Path()), std::runtime_error);
-    EXPECT_FALSE(watch.Active());
-
-    observer.onFileChange = nullptr;
-    actions.Post([&] { watch.Destroy(); });
-    watch.Create(folder.Path());
-    EXPECT_EQ(observer.events, (Events{"FileChange", "Terminate"}));
+    for (const bool inFolderChange : {false, true}) {
+        SCOPED_TRACE(inFolderChange);
+        observer.events.clear();
+        observer.errors.clear();
+        const std::wstring watched = folder.MakeFolder(inFolderChange ? L"weg" : L"blijft");
+        const auto fail = [] { throw std::runtime_error("handler failed"); };
+        observer.onFileChange = inFolderChange ? std::function<void()>() : fail;
+        observer.onFolderChange = inFolderChange ? fail : std::function<void()>();
+        actions.Post([&] {
+            if (inFolderChange) {
+                ASSERT_TRUE(::MoveFileW(watched.c_str(), (folder / L"verhuisd").c_str()));
+            } else {
+                folder.MakeFile(L"blijft\\new.txt", "x");
+            }
+        });
+        bool restarted = false;
+        observer.onTerminate = [&] {
+            if (!restarted) {
+                restarted = true;
+                actions.Post([&] { watch.Destroy(); });
+                watch.Create(folder.Path());
+            }
+        };
+        EndWatchAfter(5000);
+        watch.Create(watched);
+        EXPECT_FALSE(timedOut);
+        const char* failed = inFolderChange ? "FolderChange" : "FileChange";
+        EXPECT_EQ(observer.events, (Events{failed, "HandlerFailed", "Terminate", "Terminate"}));
+        ASSERT_EQ(observer.errors.size(), 1u);
+        EXPECT_THROW(std::rethrow_exception(observer.errors[0]), std::runtime_error);
+        EXPECT_FALSE(watch.Active());
+    }
 }
 
 // The main window starts a new watch from every Terminate; a thousand

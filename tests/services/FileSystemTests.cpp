@@ -1,6 +1,9 @@
 #include "platform/Handles.h"
+#include "registry/Registry.h"
 #include "runtime/RuntimeError.h"
+#include "services/FileStepSeam.h"
 #include "services/FileSystem.h"
+#include "support/HostShell.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +41,14 @@ Variant Moment(int year, int month, int day, int hour, int minute, int second)
     return Variant(*OleDate::FromParts(year, month, day, hour, minute, second));
 }
 
+// Writes a local moment, then checks the UTC time on disk and the text read back.
+void ExpectStoredAs(const std::wstring& file, const Variant& moment, std::uint64_t utc, const std::wstring& text)
+{
+    ASSERT_TRUE(fs.SetFileDateTime(file, moment));
+    EXPECT_EQ(Ticks(AttributeData(file).ftLastWriteTime), utc);
+    EXPECT_EQ(fs.GetFileDateTime(file).ToText(), text);
+}
+
 // A folder chain that takes a path past 300 characters.
 std::wstring MakeLongFolder(const TempFolder& temp)
 {
@@ -64,12 +75,21 @@ TEST(FileSystemExistence, FilesAndFolders)
     EXPECT_TRUE(fs.IsFolder(folder + L"\\"));
 }
 
+// Wine keeps no read-only bit for a folder set through Windows calls; it
+// shows a folder without write permission as read-only, so the host takes
+// that away there.
 TEST(FileSystemExistence, HiddenSystemAndReadOnlyFoldersAreStillFolders)
 {
     TempFolder temp;
     const auto folder = temp.MakeFolder(L"odd");
-    fs.SetFolderAttributes(folder, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    constexpr int All = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    fs.SetFolderAttributes(folder, All);
+    if ((fs.GetFolderAttributes(folder) & FILE_ATTRIBUTE_READONLY) == 0) {
+        ASSERT_TRUE(RunOnHost("chmod a-w " + ShellQuoted(HostPath(folder))));
+    }
+    ASSERT_EQ(fs.GetFolderAttributes(folder) & 0x7, All);
     EXPECT_TRUE(fs.IsFolder(folder));
+    EXPECT_FALSE(fs.IsFile(folder));
     fs.SetFolderAttributes(folder, 0);
 }
 
@@ -108,16 +128,76 @@ TEST(FileSystemTimes, LocalTimeUsesTheRulesOfItsOwnDate)
     // Amsterdam: UTC+1 in winter, UTC+2 in summer, whatever today's season.
     TempFolder temp;
     const auto file = temp.MakeFile(L"a.txt");
-    ASSERT_TRUE(fs.SetFileDateTime(file, Moment(2026, 7, 15, 12, 0, 0)));
-    auto data = AttributeData(file);
-    EXPECT_EQ(Ticks(data.ftLastWriteTime), UtcTicks(2026, 7, 15, 10, 0, 0));
-    EXPECT_EQ(Ticks(data.ftLastAccessTime), UtcTicks(2026, 7, 15, 10, 0, 0));
-    EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"15-7-2026 12:00:00");
+    ExpectStoredAs(file, Moment(2026, 7, 15, 12, 0, 0), UtcTicks(2026, 7, 15, 10, 0, 0), L"15-7-2026 12:00:00");
+    EXPECT_EQ(Ticks(AttributeData(file).ftLastAccessTime), UtcTicks(2026, 7, 15, 10, 0, 0));
+    ExpectStoredAs(file, Moment(2026, 1, 15, 12, 0, 0), UtcTicks(2026, 1, 15, 11, 0, 0), L"15-1-2026 12:00:00");
+}
 
-    ASSERT_TRUE(fs.SetFileDateTime(file, Moment(2026, 1, 15, 12, 0, 0)));
-    data = AttributeData(file);
-    EXPECT_EQ(Ticks(data.ftLastWriteTime), UtcTicks(2026, 1, 15, 11, 0, 0));
-    EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"15-1-2026 12:00:00");
+// Summer time in Amsterdam ended on 24 September in 1995 and ends late in
+// October now. Wine knows only today's rules, so the test gives the zone the
+// rules of 1995 and 1996 the way Windows keeps them (its "Dynamic DST" key)
+// and takes them away again.
+class RulesSince1995 {
+public:
+    RulesSince1995()
+    {
+        DYNAMIC_TIME_ZONE_INFORMATION zone{};
+        std::int32_t count = 0;
+        std::vector<std::wstring> values;
+        zoneKey_ = ::GetDynamicTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID && zone.Bias == -60
+            ? std::wstring(L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones\\") + zone.TimeZoneKeyName
+            : std::wstring();
+        if (zoneKey_.empty() || registry_.EnumerateValues(HKEY_LOCAL_MACHINE, DynamicKey(), count, values)) {
+            zoneKey_.clear();
+            return;
+        }
+        // From the last Sunday of March, 02:00, to the last Sunday of
+        // September (1995) or October (1996 on), 03:00.
+        installed_ = registry_.WriteNumberValue(HKEY_LOCAL_MACHINE, DynamicKey(), L"FirstEntry", 1995) &&
+            registry_.WriteNumberValue(HKEY_LOCAL_MACHINE, DynamicKey(), L"LastEntry", 1996) &&
+            WriteRules(L"1995", 9) && WriteRules(L"1996", 10);
+    }
+    ~RulesSince1995()
+    {
+        if (!zoneKey_.empty()) {
+            registry_.RemoveKey(HKEY_LOCAL_MACHINE, zoneKey_, L"Dynamic DST");
+        }
+    }
+    RulesSince1995(const RulesSince1995&) = delete;
+    RulesSince1995& operator=(const RulesSince1995&) = delete;
+
+    [[nodiscard]] bool Installed() const noexcept { return installed_; }
+
+private:
+    [[nodiscard]] std::wstring DynamicKey() const { return zoneKey_ + L"\\Dynamic DST"; }
+
+    bool WriteRules(const wchar_t* year, WORD lastMonth) const
+    {
+        const struct {
+            LONG bias, standardBias, daylightBias;
+            SYSTEMTIME standardDate, daylightDate;
+        } rules{-60, 0, -60, {0, lastMonth, 0, 5, 3}, {0, 3, 0, 5, 2}};
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(&rules);
+        const std::vector<std::uint8_t> data(bytes, bytes + sizeof(rules));
+        return registry_.WriteBinaryValue(
+            HKEY_LOCAL_MACHINE, DynamicKey(), year, static_cast<std::int32_t>(data.size()), data);
+    }
+
+    Registry registry_;
+    std::wstring zoneKey_;
+    bool installed_ = false;
+};
+
+TEST(FileSystemTimes, EachYearKeepsTheRulesOfItsOwnTime)
+{
+    const RulesSince1995 rules;
+    if (!rules.Installed()) {
+        GTEST_SKIP() << "the zone is not Amsterdam's, or it keeps rules per year already";
+    }
+    TempFolder temp;
+    const auto file = temp.MakeFile(L"a.txt");
+    ExpectStoredAs(file, Moment(1995, 10, 1, 12, 0, 0), UtcTicks(1995, 10, 1, 11, 0, 0), L"1-10-1995 12:00:00");
+    ExpectStoredAs(file, Moment(1996, 10, 1, 12, 0, 0), UtcTicks(1996, 10, 1, 10, 0, 0), L"1-10-1996 12:00:00");
 }
 
 TEST(FileSystemTimes, DaylightSavingChanges)
@@ -126,9 +206,7 @@ TEST(FileSystemTimes, DaylightSavingChanges)
     const auto file = temp.MakeFile(L"a.txt");
     // 02:30 on 29 March 2026 does not exist in Amsterdam; it is taken as
     // standard time and shows as 03:30 summer time.
-    ASSERT_TRUE(fs.SetFileDateTime(file, Moment(2026, 3, 29, 2, 30, 0)));
-    EXPECT_EQ(Ticks(AttributeData(file).ftLastWriteTime), UtcTicks(2026, 3, 29, 1, 30, 0));
-    EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"29-3-2026 03:30:00");
+    ExpectStoredAs(file, Moment(2026, 3, 29, 2, 30, 0), UtcTicks(2026, 3, 29, 1, 30, 0), L"29-3-2026 03:30:00");
     // The hours just around the change keep their clock time.
     ASSERT_TRUE(fs.SetFileDateTime(file, Moment(2026, 3, 29, 3, 0, 0)));
     EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"29-3-2026 03:00:00");
@@ -172,6 +250,17 @@ TEST(FileSystemTimes, MissingItemsAndImpossibleMoments)
     EXPECT_FALSE(fs.SetFileDateTime(file, Moment(1600, 12, 31, 23, 59, 59)));
     EXPECT_THROW(fs.SetFileDateTime(file, Variant(L"geen datum")), TypeMismatchError);
     EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"1-1-2020 00:00:00");
+}
+
+TEST(FileSystemTimes, WritableWhileAnotherProgramReadsTheFile)
+{
+    TempFolder temp;
+    const auto file = temp.MakeFile(L"open.txt");
+    const FileHandle reader(
+        ::CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(reader);
+    ASSERT_TRUE(fs.SetFileDateTime(file, Moment(2021, 2, 3, 4, 5, 6)));
+    EXPECT_EQ(fs.GetFileDateTime(file).ToText(), L"3-2-2021 04:05:06");
 }
 
 TEST(FileSystemTimes, ReadableWhileAnotherProgramWritesTheFile)
@@ -218,6 +307,56 @@ TEST(FileSystemRename, CaseOnlyChangeReachesTheDisk)
     ASSERT_TRUE(fs.RenameFolder(folder, temp / L"OUDE MAP"));
     EXPECT_EQ(TempFolder::NamesIn(temp.Path()), (std::set<std::wstring>{L"My Report.txt", L"OUDE MAP"}));
     EXPECT_EQ(TempFolder::NamesIn(temp / L"OUDE MAP"), std::set<std::wstring>{L"kind.txt"});
+}
+
+// Where a file system ignores a case-only rename (Wine's does), it goes
+// through a temporary name; a test can make either later step fail there.
+TEST(FileSystemRename, AFailedSecondStepPutsTheOldNameBackOrTellsWhereTheItemIs)
+{
+    for (const bool moveBackFails : {false, true}) {
+        SCOPED_TRACE(moveBackFails);
+        TempFolder temp;
+        const auto file = temp.MakeFile(L"foto.jpg", "beeld");
+        std::wstring temporary;
+        const FileStepSeam seam([&](FileStep step, const std::wstring& path) {
+            if (step == FileStep::MoveToTemporaryName) {
+                temporary = path;
+            }
+            return step != FileStep::MoveToNewName && (step != FileStep::MoveBackToOldName || !moveBackFails);
+        });
+        std::wstring currentPath;
+        const bool renamed = fs.RenameItem(file, temp / L"FOTO.JPG", currentPath);
+        if (temporary.empty()) {
+            GTEST_SKIP() << "this file system renames case-only in place";
+        }
+        EXPECT_FALSE(renamed);
+        EXPECT_EQ(currentPath, moveBackFails ? temporary : file);
+        EXPECT_EQ(TempFolder::NamesIn(temp.Path()), std::set<std::wstring>{fs.ExtractFileTitle(currentPath)});
+        EXPECT_EQ(TempFolder::ReadAll(currentPath), "beeld");
+    }
+}
+
+// A case-sensitive folder (Windows has them; Wine shows Linux folders as they
+// are) can hold both spellings. The second must not cost the first its name.
+TEST(FileSystemRename, CaseOnlyRenameOntoATwinSpellingChangesNothing)
+{
+    TempFolder temp;
+    const std::string host = HostPath(temp.Path());
+    if (host.empty()) {
+        GTEST_SKIP() << "needs Wine to make two spellings of one name";
+    }
+    // A first case-only rename lets the file system show how it treats them.
+    ASSERT_TRUE(fs.RenameFile(temp.MakeFile(L"eerste.txt"), temp / L"EERSTE.TXT"));
+    ASSERT_TRUE(RunOnHost(
+        "printf klein > " + ShellQuoted(host + "/Foto.jpg") + " && printf groot > " + ShellQuoted(host + "/FOTO.JPG")));
+
+    std::wstring currentPath;
+    EXPECT_FALSE(fs.RenameItem(temp / L"Foto.jpg", temp / L"FOTO.JPG", currentPath));
+    EXPECT_EQ(currentPath, temp / L"Foto.jpg");
+    EXPECT_FALSE(fs.RenameFile(temp / L"FOTO.JPG", temp / L"Foto.jpg"));
+    EXPECT_EQ(TempFolder::NamesIn(temp.Path()), (std::set<std::wstring>{L"EERSTE.TXT", L"Foto.jpg", L"FOTO.JPG"}));
+    EXPECT_EQ(TempFolder::ReadAll(temp / L"Foto.jpg"), "klein");
+    EXPECT_EQ(TempFolder::ReadAll(temp / L"FOTO.JPG"), "groot");
 }
 
 TEST(FileSystemRename, IdenticalNameSucceedsAndChangesNothing)

@@ -53,7 +53,7 @@ LRESULT CALLBACK FakeExplorerProcedure(HWND window, UINT message, WPARAM wparam,
             return ::DefWindowProcW(window, message, wparam, lparam);
         }
         if (answer->folder) {
-            const auto folder = static_cast<PCIDLIST_ABSOLUTE>(answer->folder.Get());
+            const auto folder = answer->folder.Get();
             answer->block = ::SHAllocShared(folder, ::ILGetSize(folder), static_cast<DWORD>(wparam));
         }
         return reinterpret_cast<LRESULT>(answer->block);
@@ -89,9 +89,9 @@ Pidl FolderPidl(const std::wstring& path)
 
 Pidl SpecialFolderPidl(int specialfolder)
 {
-    PIDLIST_ABSOLUTE folder = nullptr;
-    ::SHGetSpecialFolderLocation(nullptr, specialfolder, &folder);
-    return Pidl(folder);
+    Pidl folder;
+    ::SHGetSpecialFolderLocation(nullptr, specialfolder, folder.Put());
+    return folder;
 }
 
 class ExplorerFolder : public testing::Test {
@@ -142,15 +142,19 @@ TEST_F(ExplorerFolder, IsEmptyWhenTheWindowAnswersNothing)
     EXPECT_EQ(SpecialFolders().GetExplorerFolder(), L"");
 }
 
-TEST_F(ExplorerFolder, FreesAnAnswerThatIsNoSharedBlock)
+// A window that only carries the class name may answer a handle value of
+// this process that is no shared block: it is not the program's to close.
+TEST_F(ExplorerFolder, LeavesAnAnswerThatIsNoSharedBlockAlone)
 {
+    const KernelHandle event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    ASSERT_TRUE(event);
     ExplorerAnswer answer;
-    answer.block = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    ASSERT_NE(answer.block, nullptr);
+    answer.block = event.Get();
     const WindowHandle explorer = MakeFakeExplorer(&answer);
 
     EXPECT_EQ(SpecialFolders().GetExplorerFolder(), L"");
-    EXPECT_FALSE(IsOpenHandle(answer.block));
+    EXPECT_TRUE(IsOpenHandle(event.Get()));
+    EXPECT_TRUE(::SetEvent(event.Get()));
 }
 
 TEST_F(ExplorerFolder, GivesUpOnAHungWindow)

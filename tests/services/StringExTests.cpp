@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(Pieces, StringExEnumerate,
         EnumerateCase{L"a--b----c--", L"--", {L"a", L"b", L"c"}}, EnumerateCase{L"aXbxc", L"x", {L"aXb", L"c"}},
         EnumerateCase{L"a b", L"", {L"a b"}}, EnumerateCase{L"a\0b"s, L"\0"s, {L"a", L"b"}}));
 
-TEST(StringEx, EnumerateCountsPastTheOld16BitLimit)
+TEST(StringEx, EnumerateCountsPast32767Pieces)
 {
     std::wstring buffer;
     for (int i = 0; i < 40000; ++i) {

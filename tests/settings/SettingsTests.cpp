@@ -83,12 +83,12 @@ struct BooleanOption {
 
 const BooleanOption booleanOptions[] = {
     {L"HiddenSystem", [](const Settings& s) { return s.HiddenSystem(); },
-        [](Settings& s, bool v) { s.HiddenSystem(v); }},
+        [](Settings& s, bool v) { s.SetHiddenSystem(v); }},
     {L"IgnoreReadonly", [](const Settings& s) { return s.IgnoreReadonly(); },
-        [](Settings& s, bool v) { s.IgnoreReadonly(v); }},
-    {L"Log", [](const Settings& s) { return s.Log(); }, [](Settings& s, bool v) { s.Log(v); }},
-    {L"Modified", [](const Settings& s) { return s.Modified(); }, [](Settings& s, bool v) { s.Modified(v); }},
-    {L"Subfolders", [](const Settings& s) { return s.Subfolders(); }, [](Settings& s, bool v) { s.Subfolders(v); }},
+        [](Settings& s, bool v) { s.SetIgnoreReadonly(v); }},
+    {L"Log", [](const Settings& s) { return s.Log(); }, [](Settings& s, bool v) { s.SetLog(v); }},
+    {L"Modified", [](const Settings& s) { return s.Modified(); }, [](Settings& s, bool v) { s.SetModified(v); }},
+    {L"Subfolders", [](const Settings& s) { return s.Subfolders(); }, [](Settings& s, bool v) { s.SetSubfolders(v); }},
 };
 
 TEST_F(SettingsTest, BooleanOptionsAreStoredAsOneOrZeroUnderTheirOwnNames)
@@ -134,7 +134,7 @@ TEST_F(SettingsTest, BooleanOptionsStoredAsTextReadFalse)
 TEST_F(SettingsTest, ConversionRoundTripsEveryStyle)
 {
     for (std::uint8_t style = 0; style <= 4; ++style) {
-        settings.Conversion(style);
+        settings.SetConversion(style);
         EXPECT_EQ(StoredNumber(OptionsKey(), L"Conversion"), style);
         EXPECT_EQ(settings.Conversion(), style);
     }
@@ -152,7 +152,7 @@ TEST_F(SettingsTest, ConversionOutsideTheStylesReadsZero)
 
 TEST_F(SettingsTest, ConversionWritesTheWholeByte)
 {
-    settings.Conversion(255);
+    settings.SetConversion(255);
 
     EXPECT_EQ(StoredNumber(OptionsKey(), L"Conversion"), 255);
     EXPECT_EQ(settings.Conversion(), 0);
@@ -164,7 +164,7 @@ TEST_F(SettingsTest, LastFolderRoundTripsAnExistingFolder)
     const std::wstring deep =
         folder.MakeFolder(std::wstring(120, L'a') + L"\\" + std::wstring(120, L'b') + L"\\" + std::wstring(120, L'c'));
     for (const auto& path : {folder.Path(), deep}) {
-        settings.LastFolder(path);
+        settings.SetLastFolder(path);
         EXPECT_EQ(StoredText(key.Path(), L"LastFolder"), path);
         EXPECT_EQ(settings.LastFolder(), path);
     }
@@ -176,12 +176,12 @@ TEST_F(SettingsTest, LastFolderThatIsGoneGivesTheProgramsFolderWhichIsStoredNext
     {
         const TempFolder folder;
         gone = folder.Path();
-        settings.LastFolder(gone);
+        settings.SetLastFolder(gone);
     }
     const std::wstring read = settings.LastFolder();
     EXPECT_EQ(read, ProgramInfo().ExecutableFolder());
 
-    settings.LastFolder(read);
+    settings.SetLastFolder(read);
     EXPECT_EQ(StoredText(key.Path(), L"LastFolder"), ProgramInfo().ExecutableFolder());
 }
 
@@ -211,7 +211,7 @@ TEST_F(SettingsTest, ShortcutDateIsStoredAsItsText)
         {L"", L""},
     };
     for (const auto& c : cases) {
-        settings.ShortcutDate(c.value);
+        settings.SetShortcutDate(c.value);
         EXPECT_EQ(StoredText(key.Path(), L"ShortcutDate"), c.text);
         EXPECT_EQ(settings.ShortcutDate(), Variant(c.text));
     }
@@ -230,10 +230,10 @@ TEST_F(SettingsTest, TextsReadFromEveryStringType)
 TEST_F(SettingsTest, TextsLiveBesideTheOptionsSubkeyAndNumbersInIt)
 {
     const TempFolder folder;
-    settings.LastFolder(folder.Path());
-    settings.ShortcutDate(L"7-12-2026 14:03:05");
-    settings.Conversion(3);
-    settings.Log(true);
+    settings.SetLastFolder(folder.Path());
+    settings.SetShortcutDate(L"7-12-2026 14:03:05");
+    settings.SetConversion(3);
+    settings.SetLog(true);
 
     EXPECT_EQ(StoredText(key.Path(), L"LastFolder"), folder.Path());
     EXPECT_EQ(StoredText(key.Path(), L"ShortcutDate"), L"7-12-2026 14:03:05");

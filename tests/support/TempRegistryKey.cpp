@@ -13,21 +13,22 @@ std::atomic<unsigned> keyCounter{0};
 
 RegistryKey Open(const std::wstring& path, REGSAM access)
 {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExW(TempRegistryKey::Root(), path.c_str(), 0, access, &key) != ERROR_SUCCESS) {
-        return RegistryKey();
+    RegistryKey key;
+    if (::RegOpenKeyExW(TempRegistryKey::Root(), path.c_str(), 0, access, key.Put()) != ERROR_SUCCESS) {
+        key.Release();
     }
-    return RegistryKey(key);
+    return key;
 }
 
 RegistryKey Create(const std::wstring& path)
 {
-    HKEY key = nullptr;
+    RegistryKey key;
     if (::RegCreateKeyExW(TempRegistryKey::Root(), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-            nullptr, &key, nullptr) != ERROR_SUCCESS) {
+            nullptr, key.Put(), nullptr) != ERROR_SUCCESS) {
+        key.Release();
         throw std::runtime_error("cannot create a test registry key");
     }
-    return RegistryKey(key);
+    return key;
 }
 
 } // namespace

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/ListItemState.h"
+#include "platform/Win32.h"
+
+#include <cstdint>
+#include <string>
+
+class ListItems;
+
+// One row of a list. The row's texts and states live in the platform list
+// only; this proxy reads and writes them there and keeps what the platform
+// does not hold: a tag and the row's own colours. It moves with its row when
+// rows are removed or sorted.
+class ListItem final : public ListItemState {
+public:
+    ListItem(ListItems& owner, std::int32_t index) noexcept : owner_(owner), index_(index) {}
+
+    // OLE colours. Until a colour is set the row draws with the list's
+    // colours, and the getter answers the list's colour as RGB.
+    [[nodiscard]] std::int32_t BackColor() const;
+    void SetBackColor(std::int32_t color);
+    [[nodiscard]] std::int32_t ForeColor() const;
+    void SetForeColor(std::int32_t color);
+    // The check box (state image 2 checked, 1 unchecked).
+    [[nodiscard]] bool Checked() const;
+    void SetChecked(bool checked);
+    // The row's position, 0 to Count() - 1.
+    [[nodiscard]] std::int32_t Index() const noexcept { return index_; }
+    // Selecting gives the row the focus too; deselecting takes it away.
+    [[nodiscard]] bool Selected() const override;
+    void SetSelected(bool selected) override;
+    [[nodiscard]] std::wstring Tag() const override { return tag_; }
+    void SetTag(const std::wstring& tag) override { tag_ = tag; }
+    // Column 0 is the row's own text, column k the text in column k; read
+    // whole, whatever its length.
+    [[nodiscard]] std::wstring Text(std::int32_t column) const override;
+    void SetText(std::int32_t column, const std::wstring& text) override;
+    // Scrolls the row entirely into view; false when the platform cannot.
+    bool EnsureVisible();
+
+    // Whether a colour was set; the row is drawn with the list's until then.
+    [[nodiscard]] bool HasOwnColors() const noexcept { return foreSet_ || backSet_; }
+    // Puts the row's own colours, where it has them, into a drawing record.
+    void PaintColors(COLORREF& text, COLORREF& background) const;
+
+private:
+    friend class ListItems;
+
+    [[nodiscard]] UINT State(UINT mask) const;
+    void SetState(UINT state, UINT mask);
+    void SetColor(std::int32_t color, std::int32_t& field, COLORREF& shown, bool& set);
+    void SetIndex(std::int32_t index) noexcept { index_ = index; }
+
+    ListItems& owner_;
+    std::int32_t index_;
+    std::wstring tag_;
+    std::int32_t foreColor_ = 0;
+    std::int32_t backColor_ = 0;
+    // Translated when set, not at every paint.
+    COLORREF shownFore_ = CLR_INVALID;
+    COLORREF shownBack_ = CLR_INVALID;
+    bool foreSet_ = false;
+    bool backSet_ = false;
+};
