@@ -34,12 +34,8 @@ TEST_F(DpiTest, WindowHasTheDesignedClientSizeAtTheScreenDpi)
     const ProgramUnderTest& program = Start();
     ASSERT_TRUE(WindowReader::IsVisible(program.MainWindow()));
 
-    if constexpr (!FormHasLanded) {
-        GTEST_SKIP() << "the window has its designed size once the form lands";
-    } else {
-        ASSERT_TRUE(clientSizes.contains(dpi)) << "no client size known for " << dpi << " dpi";
-        const SIZE client = WindowReader::ClientSize(program.MainWindow());
-        EXPECT_EQ(client.cx, clientSizes.at(dpi).cx);
-        EXPECT_EQ(client.cy, clientSizes.at(dpi).cy);
-    }
+    ASSERT_TRUE(clientSizes.contains(dpi)) << "no client size known for " << dpi << " dpi";
+    const SIZE client = WindowReader::ClientSize(program.MainWindow());
+    EXPECT_EQ(client.cx, clientSizes.at(dpi).cx);
+    EXPECT_EQ(client.cy, clientSizes.at(dpi).cy);
 }

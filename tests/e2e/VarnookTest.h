@@ -8,11 +8,6 @@
 #include <memory>
 #include <string>
 
-// False until FormVarnook shows the designed window with its controls. The
-// one check written ahead of it (the client size at the screen DPI) skips
-// while this is false; set it true in the change that brings the form.
-inline constexpr bool FormHasLanded = false;
-
 // Each test of the real program starts from nothing: the program's registry
 // key removed, a fresh temporary folder, a new process. Whatever a failing
 // test leaves running is ended when the test ends.

@@ -12,11 +12,10 @@ namespace VarnookProgram {
 // The title a user sees, and every message box's caption.
 inline constexpr const wchar_t* Title = L"Pellonar Varnook";
 inline constexpr const wchar_t* AboutTitle = L"Over Varnook";
-// The About entry's command in the window's system menu. Wine gives no
-// access to another process's system menu, so the command is posted.
-// 0 until the system menu component defines its identifier: set it to
-// that constant when it lands.
-inline constexpr WPARAM AboutCommand = 0;
+// The About entry's command in the window's system menu: the entry at index
+// 1 (after a separator). Wine gives no access to another process's system
+// menu, so the command is posted.
+inline constexpr WPARAM AboutCommand = 0x100 + 16 * 1;
 // Below HKEY_CURRENT_USER.
 inline constexpr const wchar_t* RegistryKey = L"Software\\Pellonar\\Varnook";
 
