@@ -76,6 +76,11 @@ FormVarnook::Parts::Parts(FormVarnook& form)
 
 FormVarnook::FormVarnook() : site_(nullptr), watch_(*this) {}
 
+FormVarnook::FormVarnook(std::wstring registryKey)
+    : site_(nullptr), settings_(std::move(registryKey)), watch_(*this)
+{
+}
+
 FormVarnook::~FormVarnook()
 {
     PendingMessages::RemoveKeyPreview(Hwnd());

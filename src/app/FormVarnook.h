@@ -49,6 +49,8 @@ public:
     static constexpr const wchar_t* OpenError = L"Fout bij het openen van ";
 
     FormVarnook();
+    // Keeps its options below HKEY_CURRENT_USER\`registryKey` instead of the program's key.
+    explicit FormVarnook(std::wstring registryKey);
     ~FormVarnook();
 
     // Creates the window, runs the load sequence and shows the window;

@@ -129,6 +129,12 @@ struct PrinterHandleTraits {
     static void Close(Handle h) noexcept { ::ClosePrinter(h); }
 };
 
+struct WindowsHookTraits {
+    using Handle = HHOOK;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::UnhookWindowsHookEx(h); }
+};
+
 // Movable global memory, the currency of the common dialogs' device records.
 struct GlobalMemoryTraits {
     using Handle = HGLOBAL;
@@ -155,6 +161,7 @@ using MemoryDc = UniqueHandle<MemoryDcTraits>;
 using CoTaskMem = UniqueHandle<CoTaskMemTraits<void*>>;
 using Pidl = UniqueHandle<CoTaskMemTraits<PIDLIST_ABSOLUTE>>;
 using WindowHandle = UniqueHandle<WindowTraits>;
+using WindowsHook = UniqueHandle<WindowsHookTraits>;
 using MappedView = UniqueHandle<MappedViewTraits>;
 using SharedMemoryLock = UniqueHandle<SharedMemoryLockTraits>;
 using PrinterHandle = UniqueHandle<PrinterHandleTraits>;
