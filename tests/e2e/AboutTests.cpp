@@ -22,7 +22,7 @@ TEST_F(VarnookTest, AboutShowsVersionCopyrightAndSiteModallyAndCloseStillSaves)
     const std::vector<std::wstring> texts = ChildTexts(about);
     for (const std::wstring expected :
         {L"Varnook 1.0", L"\u00A9 2026 Pellonar. All rights reserved.", L"https://pellonar.example/varnook", L"OK"}) {
-        EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << "no text " << expected.size();
+        EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << "no text " << expected;
     }
     EXPECT_FALSE(WindowReader::IsEnabled(program.MainWindow()));
 

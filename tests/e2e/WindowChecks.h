@@ -4,6 +4,8 @@
 #include "probe/ProgramUnderTest.h"
 #include "probe/XInput.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
