@@ -139,8 +139,11 @@ void InfoFrame::Refresh()
     ::InvalidateRect(Hwnd(), &lines, FALSE);
 }
 
+// The band paints its text itself; as its window text too, screen readers
+// and other programs read what it shows instead of the name it was made with.
 void InfoFrame::ApplyProperties()
 {
+    ::SetWindowTextW(Hwnd(), text_.c_str());
     ::EnableWindow(Hwnd(), enabled_);
     ::InvalidateRect(Hwnd(), nullptr, FALSE);
 }

@@ -59,3 +59,8 @@ std::optional<DWORD> ProgramKey::Option(const std::wstring& name)
     std::memcpy(&value, bytes.data(), sizeof(value));
     return value;
 }
+
+void ProgramKey::SetOption(const std::wstring& name, DWORD value)
+{
+    TempRegistryKey::WriteRaw(OptionsKey(), name, REG_DWORD, &value, sizeof(value));
+}

@@ -19,4 +19,5 @@ public:
     static void SetText(const std::wstring& name, const std::wstring& value);
     // A number value of the Options subkey (Conversion, Log, Subfolders, ...).
     [[nodiscard]] static std::optional<DWORD> Option(const std::wstring& name);
+    static void SetOption(const std::wstring& name, DWORD value);
 };
