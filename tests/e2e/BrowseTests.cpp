@@ -1,0 +1,82 @@
+// "Bladeren" hands the folder, the list and the watch over to the folder
+// the user picks in the platform's folder browser, or leaves all three.
+
+#include "e2e/Driving.h"
+#include "e2e/VarnookTest.h"
+
+#include "probe/ProbeError.h"
+#include "probe/RemoteMemory.h"
+#include "probe/WindowFinder.h"
+#include "probe/WindowReader.h"
+
+using namespace ControlIds;
+using Lines = std::vector<std::wstring>;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr Await::Milliseconds Promptly = 1000ms;
+
+// The browser is a dialog like a message box, without the box's text.
+HWND OpenBrowser(const ProgramUnderTest& program)
+{
+    program.PostClick(CommandFolderBrowse);
+    const std::optional<HWND> browser = Await::Value<HWND>([&]() -> std::optional<HWND> {
+        for (const HWND dialog : WindowFinder::TopLevel(program.ProcessId(), {L"#32770", L"", true})) {
+            if (WindowFinder::Child(dialog, 0xFFFF) == nullptr) {
+                return dialog;
+            }
+        }
+        return std::nullopt;
+    });
+    if (!browser) {
+        throw ProbeError(L"no folder browser came up");
+    }
+    return *browser;
+}
+
+void Press(HWND dialog, int button)
+{
+    ::PostMessageW(WindowFinder::Child(dialog, button), BM_CLICK, 0, 0);
+    ASSERT_TRUE(Await::Until([&] { return !::IsWindow(dialog); }));
+}
+
+// The browser takes a path from its own process's memory.
+void Select(const ProgramUnderTest& program, HWND browser, const std::wstring& folder)
+{
+    RemoteMemory path(program.Process(), (folder.size() + 1) * sizeof(wchar_t));
+    path.Write(folder.c_str(), path.Size());
+    WindowReader::Send(browser, BFFM_SETSELECTIONW, TRUE, path.Parameter());
+}
+
+} // namespace
+
+class BrowseTest : public VarnookTest {};
+
+TEST_F(BrowseTest, CancelKeepsFolderListAndWatchAndAChosenFolderTakesAllThree)
+{
+    Folder().MakeFile(L"oud.txt");
+    const TempFolder other;
+    other.MakeFile(L"ander.txt");
+    const ProgramUnderTest& program = Start(true);
+
+    Press(OpenBrowser(program), IDCANCEL);
+    EXPECT_EQ(Driving::ShownFolder(program), Folder().Path());
+    Driving::Touch(Folder() / L"oud 2.txt");
+    EXPECT_TRUE(Await::Until([&] { return Driving::Names(program) == Lines{L"oud 2.txt", L"oud.txt"}; }, Promptly));
+
+    const HWND browser = OpenBrowser(program);
+    Select(program, browser, other.Path());
+    Press(browser, IDOK);
+    EXPECT_TRUE(Await::Until([&] { return Driving::ShownFolder(program) == other.Path(); }));
+    EXPECT_EQ(Driving::Names(program), Lines{L"ander.txt"});
+
+    const ListViewReader list = program.List(ListViewFolderItems);
+    program.PostClick(CommandSelectall);
+    ASSERT_TRUE(Await::Until([&] { return list.SelectedCount() == 1; }));
+    // A re-listing drops the selection, whichever folder it lists.
+    Driving::Touch(Folder() / L"oud 3.txt");
+    EXPECT_FALSE(Await::Until([&] { return list.SelectedCount() == 0; }, Promptly));
+    Driving::Touch(other / L"nieuw.txt");
+    EXPECT_TRUE(Await::Until([&] { return Driving::Names(program) == Lines{L"ander.txt", L"nieuw.txt"}; }, Promptly));
+}
