@@ -6,6 +6,7 @@
 
 #include "probe/ProbeError.h"
 #include "probe/RemoteMemory.h"
+#include "probe/RemoteText.h"
 #include "probe/WindowFinder.h"
 #include "probe/WindowReader.h"
 
@@ -41,12 +42,34 @@ void Press(HWND dialog, int button)
     ASSERT_TRUE(Await::Until([&] { return !::IsWindow(dialog); }));
 }
 
-// The browser takes a path from its own process's memory.
+// The label of the browser's selected folder.
+std::wstring SelectedLabel(const ProgramUnderTest& program, HWND browser)
+{
+    const HWND tree = WindowFinder::Descendant(browser, WC_TREEVIEWW);
+    const auto selected = static_cast<LPARAM>(WindowReader::Send(tree, TVM_GETNEXTITEM, TVGN_CARET));
+    return RemoteText::Read<TVITEMW>(
+        program.Process(), tree, TVM_GETITEMW,
+        [&](TVITEMW& item, wchar_t* buffer, int capacity) {
+            item.mask = TVIF_TEXT;
+            item.hItem = reinterpret_cast<HTREEITEM>(selected);
+            item.pszText = buffer;
+            item.cchTextMax = capacity;
+            return WPARAM{0};
+        },
+        RemoteText::Length::UpToNul);
+}
+
+// The browser takes a path from its own process's memory. While it is
+// still setting itself up it may drop the selection, so it is asked again
+// until it shows the folder.
 void Select(const ProgramUnderTest& program, HWND browser, const std::wstring& folder)
 {
     RemoteMemory path(program.Process(), (folder.size() + 1) * sizeof(wchar_t));
     path.Write(folder.c_str(), path.Size());
-    WindowReader::Send(browser, BFFM_SETSELECTIONW, TRUE, path.Parameter());
+    ASSERT_TRUE(Await::Until([&] {
+        WindowReader::Send(browser, BFFM_SETSELECTIONW, TRUE, path.Parameter());
+        return SelectedLabel(program, browser) == folder.substr(folder.rfind(L'\\') + 1);
+    }));
 }
 
 } // namespace
