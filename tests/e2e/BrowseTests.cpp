@@ -61,8 +61,8 @@ std::wstring SelectedLabel(const ProgramUnderTest& program, HWND browser)
 
 // The browser takes a path from its own process's memory. While it is
 // still setting itself up it may drop the selection, so it is asked again
-// until it shows the folder.
-void Select(const ProgramUnderTest& program, HWND browser, const std::wstring& folder)
+// until it shows the folder under its label.
+void Select(const ProgramUnderTest& program, HWND browser, const std::wstring& folder, const std::wstring& label)
 {
     RemoteMemory path(program.Process(), (folder.size() + 1) * sizeof(wchar_t));
     path.Write(folder.c_str(), path.Size());
@@ -70,7 +70,7 @@ void Select(const ProgramUnderTest& program, HWND browser, const std::wstring& f
     ASSERT_TRUE(Await::Until([&] {
         WindowReader::Send(browser, BFFM_SETSELECTIONW, TRUE, path.Parameter());
         shown = SelectedLabel(program, browser);
-        return shown == folder.substr(folder.rfind(L'\\') + 1);
+        return shown == label;
     })) << "the browser shows " << ToUtf8(shown);
 }
 
@@ -93,7 +93,7 @@ TEST_F(BrowseTest, CancelKeepsFolderListAndWatchAndAChosenFolderTakesAllThree)
     EXPECT_TRUE(Await::Until([&] { return Driving::Names(program) == Lines{L"nieuw <DIR>", L"oud 2.txt", L"oud.txt"}; }, Promptly));
 
     const HWND browser = OpenBrowser(program);
-    Select(program, browser, other);
+    Select(program, browser, other, L"nieuw");
     Press(browser, IDOK);
     EXPECT_TRUE(Await::Until([&] { return Driving::ShownFolder(program) == other; }));
     EXPECT_EQ(Driving::Names(program), Lines{L"ander.txt"});
@@ -106,4 +106,24 @@ TEST_F(BrowseTest, CancelKeepsFolderListAndWatchAndAChosenFolderTakesAllThree)
     EXPECT_FALSE(Await::Until([&] { return list.SelectedCount() == 0; }, Promptly));
     Driving::Touch(other + L"\\nieuw.txt");
     EXPECT_TRUE(Await::Until([&] { return Driving::Names(program) == Lines{L"ander.txt", L"nieuw.txt"}; }, Promptly));
+}
+
+// A drive whose folder goes away while the browser is open: the browser
+// still hands the drive over, and the drive no longer answers.
+TEST_F(BrowseTest, ADriveThatCannotBeReadIsReportedAndTheFolderKept)
+{
+    const std::wstring target = Folder().MakeFolder(L"station");
+    ASSERT_TRUE(::DefineDosDeviceW(0, L"Q:", target.c_str()));
+    struct Undefine {
+        ~Undefine() { ::DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr); }
+    } undefine;
+    const ProgramUnderTest& program = Start(true);
+
+    const HWND browser = OpenBrowser(program);
+    Select(program, browser, L"Q:\\", L" (Q:)");
+    ASSERT_TRUE(::RemoveDirectoryW(target.c_str()));
+    Press(browser, IDOK);
+
+    Driving::ExpectBox(program, L"Fout bij het verkrijgen van toegang tot het station", IDOK);
+    EXPECT_EQ(Driving::ShownFolder(program), Folder().Path());
 }
