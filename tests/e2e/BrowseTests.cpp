@@ -71,7 +71,8 @@ void Select(const ProgramUnderTest& program, HWND browser, const std::wstring& f
         WindowReader::Send(browser, BFFM_SETSELECTIONW, TRUE, path.Parameter());
         shown = SelectedLabel(program, browser);
         return shown == label;
-    })) << "the browser shows " << ToUtf8(shown);
+    })) << "the browser shows "
+        << ToUtf8(shown);
 }
 
 } // namespace
@@ -90,7 +91,11 @@ TEST_F(BrowseTest, CancelKeepsFolderListAndWatchAndAChosenFolderTakesAllThree)
     Press(OpenBrowser(program), IDCANCEL);
     EXPECT_EQ(Driving::ShownFolder(program), Folder().Path());
     Driving::Touch(Folder() / L"oud 2.txt");
-    EXPECT_TRUE(Await::Until([&] { return Driving::Names(program) == Lines{L"nieuw <DIR>", L"oud 2.txt", L"oud.txt"}; }, Promptly));
+    EXPECT_TRUE(Await::Until(
+        [&] {
+            return Driving::Names(program) == Lines{L"nieuw <DIR>", L"oud 2.txt", L"oud.txt"};
+        },
+        Promptly));
 
     const HWND browser = OpenBrowser(program);
     Select(program, browser, other, L"nieuw");

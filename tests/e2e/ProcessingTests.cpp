@@ -153,8 +153,8 @@ TEST_F(ProcessingTest, ReadOnlyItemsFailUnlessIgnoredAndEveryFailureIsReported)
     UnixShell::Check("cd " + UnixShell::Quote(UnixShell::UnixPath(Folder().Path())) +
         " && touch -d '2001-02-03 04:05:06' a.txt b.txt c.txt && chmod a-w b.txt c.txt");
     // Windows opens a .log file in Notepad; a new Wine prefix knows no such type.
-    ASSERT_EQ(::RegSetKeyValueW(HKEY_CLASSES_ROOT, L".log", nullptr, REG_SZ, L"txtfile",
-                  sizeof(L"txtfile")),
+    ASSERT_EQ(::RegSetKeyValueW(
+                  HKEY_CLASSES_ROOT, L".log", nullptr, REG_SZ, L"txtfile", static_cast<DWORD>(sizeof(L"txtfile"))),
         ERROR_SUCCESS);
     const ProgramUnderTest& program = Start(true);
     Driving::SetOption(program, CheckOptionsModified, true);

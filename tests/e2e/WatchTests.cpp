@@ -52,7 +52,8 @@ TEST_F(WatchTest, ARemovedFolderIsReportedAndTheProgramsOwnFolderShown)
     Driving::ExpectBox(program, L"Een andere toepassing veranderde de huidige map", IDOK);
 
     const std::wstring executable = ProgramUnderTest::FindBeside(L"varnook.exe");
-    EXPECT_TRUE(Await::Until([&] { return Driving::ShownFolder(program) == executable.substr(0, executable.rfind(L'\\')); }));
+    EXPECT_TRUE(
+        Await::Until([&] { return Driving::ShownFolder(program) == executable.substr(0, executable.rfind(L'\\')); }));
     const Lines names = Driving::Names(program);
     EXPECT_NE(std::find(names.begin(), names.end(), L"varnook.exe"), names.end());
 }
@@ -76,5 +77,8 @@ TEST_F(WatchTest, NothingIsRelistedDuringARunAndTheWatchResumesAfterIt)
 
     Driving::Touch(Folder() / L"na.txt");
     EXPECT_TRUE(Await::Until(
-        [&] { return Driving::Names(program) == Lines{L"VEEL <DIR>", L"na.txt", L"tijdens.txt"}; }, Promptly));
+        [&] {
+            return Driving::Names(program) == Lines{L"VEEL <DIR>", L"na.txt", L"tijdens.txt"};
+        },
+        Promptly));
 }
