@@ -1,6 +1,9 @@
 #include "Benchmark.h"
 
+#include "platform/Win32.h"
+
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 double Benchmark::Seconds(const std::function<void()>& operation)
@@ -16,12 +19,34 @@ double Benchmark::Median(std::vector<double> samples)
     return samples[samples.size() / 2];
 }
 
+double Benchmark::ProcessCpuSeconds()
+{
+    FILETIME creation{};
+    FILETIME exit{};
+    FILETIME kernel{};
+    FILETIME user{};
+    ::GetProcessTimes(::GetCurrentProcess(), &creation, &exit, &kernel, &user);
+    const auto ticks = [](const FILETIME& time) {
+        return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    };
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 1e7;
+}
+
 void Benchmark::Compare(const std::wstring& name, const std::function<void()>& ours, const std::function<void()>& bare)
+{
+    Compare(
+        name, [] {}, ours, [] {}, bare);
+}
+
+void Benchmark::Compare(const std::wstring& name, const std::function<void()>& prepareOurs,
+    const std::function<void()>& ours, const std::function<void()>& prepareBare, const std::function<void()>& bare)
 {
     std::vector<double> oursSamples;
     std::vector<double> bareSamples;
     for (int i = 0; i < repetitions_; ++i) {
+        prepareOurs();
         oursSamples.push_back(Seconds(ours));
+        prepareBare();
         bareSamples.push_back(Seconds(bare));
     }
     const double oursMedian = Median(oursSamples);

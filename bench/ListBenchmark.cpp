@@ -46,6 +46,16 @@ void AddBareRow(HWND list, const std::wstring& text, const std::wstring& moment)
     ::SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&modified));
 }
 
+void SelectAll(HWND list, bool selected)
+{
+    LVITEMW all{LVIF_STATE};
+    all.state = selected ? LVIS_SELECTED : 0;
+    all.stateMask = LVIS_SELECTED;
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&all));
+}
+
+} // namespace
+
 // The listing's work without the program's classes: one directory search,
 // folders and files each sorted once, each item's moment read and written
 // as text, every row inserted into a list that does not paint meanwhile.
@@ -94,16 +104,6 @@ WindowHandle BareList(HWND host, RECT bounds)
     }
     return list;
 }
-
-void SelectAll(HWND list, bool selected)
-{
-    LVITEMW all{LVIF_STATE};
-    all.state = selected ? LVIS_SELECTED : 0;
-    all.stateMask = LVIS_SELECTED;
-    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&all));
-}
-
-} // namespace
 
 void BenchmarkList(Benchmark& benchmark, const std::wstring& folder)
 {

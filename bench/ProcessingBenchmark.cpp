@@ -56,6 +56,18 @@ void CollectChildrenFirst(const std::wstring& folder, std::vector<std::pair<std:
     items.emplace_back(folder, true);
 }
 
+// The style that changes every name of a tree now: its names are all lower
+// case or all upper case, as the last run left them.
+int StyleThatChanges(const std::wstring& tree)
+{
+    WIN32_FIND_DATAW entry;
+    const FindHandle search(::FindFirstFileW(tree.c_str(), &entry));
+    const std::wstring name = search ? entry.cFileName : L"";
+    return name == LetterCase::ToLower(name) ? LetterCase::Upper : LetterCase::Lower;
+}
+
+} // namespace
+
 // The same work without the program: case change through a temporary name
 // (a case-only MoveFileW does nothing under Wine), attributes cleared, three
 // times set, attributes restored.
@@ -78,16 +90,6 @@ void BareRun(const std::wstring& tree, int style, const FILETIME& moment)
     }
 }
 
-// The style that changes every name of a tree now: its names are all lower
-// case or all upper case, as the last run left them.
-int StyleThatChanges(const std::wstring& tree)
-{
-    WIN32_FIND_DATAW entry;
-    const FindHandle search(::FindFirstFileW(tree.c_str(), &entry));
-    const std::wstring name = search ? entry.cFileName : L"";
-    return name == LetterCase::ToLower(name) ? LetterCase::Upper : LetterCase::Lower;
-}
-
 FILETIME BareMoment()
 {
     SYSTEMTIME local{2026, 7, 0, 15, 12, 0, 0, 0};
@@ -97,8 +99,6 @@ FILETIME BareMoment()
     ::SystemTimeToFileTime(&universal, &moment);
     return moment;
 }
-
-} // namespace
 
 void BenchmarkListing(Benchmark& benchmark, const std::wstring& folder)
 {

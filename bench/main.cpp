@@ -1,17 +1,23 @@
 // Measures the file services, the folder listing and the processing run on
 // big folders, against a bare loop of the same Win32 calls where there is one.
-// Usage: varnook-benchmark FOLDER [enumeration|listing|run|controls|list], where FOLDER holds
+// Usage: varnook-benchmark FOLDER [enumeration|listing|run|controls|list|window], where FOLDER holds
 //   many-files\  100,000 empty files
 //   tree\        2,000 folders (100 x 20) of 10 empty files each
 //   listing\     1,000 empty folders and 30,000 empty files
 //   run-ours\, run-bare\  two identical trees of 500 folders (20 x 25) with
 //                         20 empty files each, all names in lower case
-// (scripts/benchmark.sh makes them with native tools before starting).
+// (scripts/benchmark.sh makes them with native tools before starting). The
+// part "window" measures the real main window showing FOLDER itself and its
+// folders listing and many-files: it writes the options it needs, LastFolder
+// among them, to the program's own registry key, leaves the run-ours and
+// run-bare trees in upper case, and creates and deletes new-file-*.txt in
+// FOLDER.
 
 #include "Benchmark.h"
 #include "ControlsBenchmark.h"
 #include "ListBenchmark.h"
 #include "ProcessingBenchmark.h"
+#include "WindowBenchmark.h"
 
 #include "platform/Handles.h"
 #include "services/FileSystem.h"
@@ -119,7 +125,7 @@ void BenchmarkEnumeration(Benchmark& benchmark, const std::wstring& root)
 int wmain(int argc, wchar_t** argv)
 {
     if (argc < 2) {
-        std::fwprintf(stderr, L"usage: varnook-benchmark FOLDER [enumeration|listing|run|controls|list]\n");
+        std::fwprintf(stderr, L"usage: varnook-benchmark FOLDER [enumeration|listing|run|controls|list|window]\n");
         return 2;
     }
     const std::wstring root = fs.RemoveFolderBackslash(argv[1]);
@@ -140,6 +146,10 @@ int wmain(int argc, wchar_t** argv)
     if (only.empty() || only == L"run") {
         Benchmark slowBenchmark(3);
         BenchmarkProcessingRun(slowBenchmark, root + L"\\run-ours", root + L"\\run-bare");
+    }
+    if (only.empty() || only == L"window") {
+        Benchmark slowBenchmark(3);
+        BenchmarkWindow(benchmark, slowBenchmark, root);
     }
     return 0;
 }

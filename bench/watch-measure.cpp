@@ -2,6 +2,8 @@
 // idle watch at a 10 ms interval) and how soon it reports a new file (from
 // creating the file to FileChange). Run it by hand; it prints its figures.
 
+#include "Benchmark.h"
+
 #include "platform/Handles.h"
 #include "platform/PlatformText.h"
 #include "runtime/Boundary.h"
@@ -89,19 +91,6 @@ void RemoveScratchFolder(const std::wstring& folder, int fileCount)
     ::RemoveDirectoryW(folder.c_str());
 }
 
-double ProcessCpuSeconds()
-{
-    FILETIME creation{};
-    FILETIME exit{};
-    FILETIME kernel{};
-    FILETIME user{};
-    ::GetProcessTimes(::GetCurrentProcess(), &creation, &exit, &kernel, &user);
-    const auto ticks = [](const FILETIME& time) {
-        return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-    };
-    return static_cast<double>(ticks(kernel) + ticks(user)) / 1e7;
-}
-
 void PrintCpuShare(const char* what, double cpu, double wall)
 {
     std::printf("%s: %.1f s wall, %.3f s CPU = %.2f %% of one core\n", what, wall, cpu, 100.0 * cpu / wall);
@@ -113,14 +102,14 @@ void MeasureWaitFloor(int seconds)
 {
     const KernelHandle never(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     const HANDLE event = never.Get();
-    const double cpuBefore = ProcessCpuSeconds();
+    const double cpuBefore = Benchmark::ProcessCpuSeconds();
     const auto start = Clock::now();
     const auto end = start + std::chrono::seconds(seconds);
     while (Clock::now() < end) {
         ::MsgWaitForMultipleObjectsEx(1, &event, WatchInterval, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
-    PrintCpuShare("bare 10 ms waits, no watch", ProcessCpuSeconds() - cpuBefore, wall);
+    PrintCpuShare("bare 10 ms waits, no watch", Benchmark::ProcessCpuSeconds() - cpuBefore, wall);
 }
 
 void MeasureIdleCpu(const std::wstring& folder, int seconds)
@@ -132,11 +121,11 @@ void MeasureIdleCpu(const std::wstring& folder, int seconds)
     EndingWindow ending{watch};
     ending.EndAfter(static_cast<UINT>(seconds) * 1000);
 
-    const double cpuBefore = ProcessCpuSeconds();
+    const double cpuBefore = Benchmark::ProcessCpuSeconds();
     const auto start = Clock::now();
     watch.Create(folder);
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
-    const double cpu = ProcessCpuSeconds() - cpuBefore;
+    const double cpu = Benchmark::ProcessCpuSeconds() - cpuBefore;
     PrintCpuShare("idle watch, interval 10 ms", cpu, wall);
 }
 
