@@ -40,11 +40,9 @@ void FolderListing::Fill()
     ShowFolderLabel(folder);
     RestoreColumnWidths();
 
-    std::int32_t count = 0;
     std::vector<std::wstring> folders;
     std::vector<std::wstring> files;
-    fileSystem_.EnumerateFolders(folder, ExcludedAttributes(state_), count, folders);
-    fileSystem_.EnumerateFiles(folder, ExcludedAttributes(state_), count, files, L"*");
+    fileSystem_.EnumerateFoldersAndFiles(folder, ExcludedAttributes(state_), folders, files);
     {
         // A list on screen painting every new line would take minutes for a
         // big folder; it paints once, at the end.

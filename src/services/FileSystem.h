@@ -80,6 +80,10 @@ public:
         std::vector<std::wstring>& files, const std::wstring& pattern) const;
     void EnumerateFolders(const std::wstring& startfolder, std::int32_t excludeattr, std::int32_t& numberfolders,
         std::vector<std::wstring>& folders) const;
+    // The two above in one directory search, which halves the time a big
+    // folder takes.
+    void EnumerateFoldersAndFiles(const std::wstring& startfolder, std::int32_t excludeattr,
+        std::vector<std::wstring>& folders, std::vector<std::wstring>& files) const;
     // Post-order: the files of the deepest folders first, those of
     // `startfolder` itself last.
     void EnumerateRecursiveFiles(const std::wstring& startfolder, std::int32_t excludeattr, std::int32_t& numberfiles,

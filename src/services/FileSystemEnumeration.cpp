@@ -155,6 +155,17 @@ void FileSystem::EnumerateFolders(const std::wstring& startfolder, std::int32_t 
     UpdateCount(numberfolders, folders);
 }
 
+void FileSystem::EnumerateFoldersAndFiles(const std::wstring& startfolder, std::int32_t excludeattr,
+    std::vector<std::wstring>& folders, std::vector<std::wstring>& files) const
+{
+    FolderScan scan = ScanFolder(*this, startfolder, excludeattr, L"*");
+    folders.clear();
+    for (auto& folder : scan.subfolders) {
+        folders.push_back(std::move(folder.path));
+    }
+    files = std::move(scan.files);
+}
+
 void FileSystem::EnumerateRecursiveFiles(const std::wstring& startfolder, std::int32_t excludeattr,
     std::int32_t& numberfiles, std::vector<std::wstring>& files, const std::wstring& pattern) const
 {

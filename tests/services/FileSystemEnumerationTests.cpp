@@ -92,6 +92,13 @@ TEST(FileSystemEnumeration, ExcludedAttributes)
     EXPECT_EQ(count, 3);
     fs.EnumerateFolders(temp.Path(), 6, count, names);
     EXPECT_EQ(count, 0);
+    std::vector<std::wstring> folders{L"stale"};
+    fs.EnumerateFoldersAndFiles(temp.Path(), 6, folders, names);
+    EXPECT_TRUE(folders.empty());
+    EXPECT_EQ(names, std::vector<std::wstring>{readOnly});
+    fs.EnumerateFoldersAndFiles(temp.Path(), 0, folders, names);
+    EXPECT_EQ(folders, std::vector<std::wstring>{hiddenFolder});
+    EXPECT_EQ(names.size(), 3U);
     count = 0;
     names.clear();
     fs.EnumerateRecursiveFiles(temp.Path(), 6, count, names, L"*");
@@ -109,6 +116,10 @@ TEST(FileSystemEnumeration, FoldersSkipDotNames)
     std::vector<std::wstring> folders;
     fs.EnumerateFolders(temp.Path() + L"\\", 0, count, folders);
     EXPECT_EQ(AsSet(folders, count), std::set<std::wstring>{temp / L"plain"});
+    std::vector<std::wstring> files;
+    fs.EnumerateFoldersAndFiles(temp.Path(), 0, folders, files);
+    EXPECT_EQ(folders, std::vector<std::wstring>{temp / L"plain"});
+    EXPECT_EQ(files, std::vector<std::wstring>{temp / L"file.txt"});
 }
 
 TEST(FileSystemEnumeration, RecursiveFilesComeInPostOrder)
