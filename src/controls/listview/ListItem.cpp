@@ -3,28 +3,41 @@
 #include "controls/listview/ListItems.h"
 #include "services/Colors.h"
 
-namespace {
+#include <utility>
 
-constexpr UINT Unchecked = INDEXTOSTATEIMAGEMASK(1);
-constexpr UINT CheckedImage = INDEXTOSTATEIMAGEMASK(2);
+ListItem::ListItem(ListItems& owner, std::int32_t index, std::wstring text) noexcept
+    : owner_(owner), index_(index)
+{
+    texts_.push_back(std::move(text));
+}
 
-} // namespace
+const std::wstring& ListItem::ShownText(std::int32_t column) const noexcept
+{
+    static const std::wstring none;
+    return column >= 0 && static_cast<size_t>(column) < texts_.size() ? texts_[static_cast<size_t>(column)] : none;
+}
 
 std::wstring ListItem::Text(std::int32_t column) const
 {
-    return owner_.TextAt(index_, column);
+    return ShownText(column);
 }
 
 void ListItem::SetText(std::int32_t column, const std::wstring& text)
 {
-    LVITEMW item{LVIF_TEXT, index_, column};
-    item.pszText = const_cast<wchar_t*>(text.c_str());
-    owner_.Send(LVM_SETITEMTEXTW, static_cast<WPARAM>(index_), &item);
+    if (column < 0 || (column > 0 && column >= owner_.ColumnCount())) {
+        return;
+    }
+    if (static_cast<size_t>(column) >= texts_.size()) {
+        texts_.resize(static_cast<size_t>(column) + 1);
+    }
+    texts_[static_cast<size_t>(column)] = text;
+    Redraw();
 }
 
-UINT ListItem::State(UINT mask) const
+void ListItem::SetChecked(bool checked)
 {
-    return static_cast<UINT>(owner_.Send(LVM_GETITEMSTATE, static_cast<WPARAM>(index_), static_cast<LPARAM>(mask)));
+    checked_ = checked;
+    Redraw();
 }
 
 void ListItem::SetState(UINT state, UINT mask)
@@ -35,19 +48,9 @@ void ListItem::SetState(UINT state, UINT mask)
     owner_.Send(LVM_SETITEMSTATE, static_cast<WPARAM>(index_), &item);
 }
 
-bool ListItem::Checked() const
-{
-    return (State(LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) == CheckedImage;
-}
-
-void ListItem::SetChecked(bool checked)
-{
-    SetState(checked ? CheckedImage : Unchecked, LVIS_STATEIMAGEMASK);
-}
-
 bool ListItem::Selected() const
 {
-    return State(LVIS_SELECTED) != 0;
+    return owner_.Send(LVM_GETITEMSTATE, static_cast<WPARAM>(index_), LPARAM{LVIS_SELECTED}) != 0;
 }
 
 void ListItem::SetSelected(bool selected)
@@ -58,6 +61,11 @@ void ListItem::SetSelected(bool selected)
 bool ListItem::EnsureVisible()
 {
     return owner_.Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(index_), LPARAM{FALSE}) != FALSE;
+}
+
+void ListItem::Redraw() const
+{
+    owner_.RedrawRow(index_);
 }
 
 std::int32_t ListItem::ForeColor() const
@@ -88,11 +96,7 @@ void ListItem::SetColor(std::int32_t color, std::int32_t& field, COLORREF& shown
     field = color;
     shown = static_cast<COLORREF>(Colors().Translate(color, Variant(0)));
     set = true;
-    // The row shows its colour at its next paint.
-    RECT row{LVIR_BOUNDS};
-    if (owner_.Send(LVM_GETITEMRECT, static_cast<WPARAM>(index_), &row)) {
-        ::InvalidateRect(owner_.ListWindow(), &row, TRUE);
-    }
+    Redraw();
 }
 
 void ListItem::PaintColors(COLORREF& text, COLORREF& background) const

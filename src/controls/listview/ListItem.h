@@ -5,16 +5,17 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class ListItems;
 
-// One row of a list. The row's texts and states live in the platform list
-// only; this proxy reads and writes them there and keeps what the platform
-// does not hold: a tag and the row's own colours. It moves with its row when
-// rows are removed or sorted.
+// One row of a list. The platform list asks for what it shows (the list is
+// virtual), so the row keeps its own texts, tag, check box and colours; the
+// platform keeps only which rows are selected and which has the focus. The
+// row moves with its texts when rows are removed or sorted.
 class ListItem final : public ListItemState {
 public:
-    ListItem(ListItems& owner, std::int32_t index) noexcept : owner_(owner), index_(index) {}
+    ListItem(ListItems& owner, std::int32_t index, std::wstring text) noexcept;
 
     // OLE colours. Until a colour is set the row draws with the list's
     // colours, and the getter answers the list's colour as RGB.
@@ -22,8 +23,8 @@ public:
     void SetBackColor(std::int32_t color);
     [[nodiscard]] std::int32_t ForeColor() const;
     void SetForeColor(std::int32_t color);
-    // The check box (state image 2 checked, 1 unchecked).
-    [[nodiscard]] bool Checked() const;
+    // The check box, shown while the list has check boxes.
+    [[nodiscard]] bool Checked() const noexcept { return checked_; }
     void SetChecked(bool checked);
     // The row's position, 0 to Count() - 1.
     [[nodiscard]] std::int32_t Index() const noexcept { return index_; }
@@ -32,13 +33,16 @@ public:
     void SetSelected(bool selected) override;
     [[nodiscard]] std::wstring Tag() const override { return tag_; }
     void SetTag(const std::wstring& tag) override { tag_ = tag; }
-    // Column 0 is the row's own text, column k the text in column k; read
-    // whole, whatever its length.
+    // Column 0 is the row's own text, column k the text in column k. A
+    // column the list does not have reads as empty and cannot be written.
     [[nodiscard]] std::wstring Text(std::int32_t column) const override;
     void SetText(std::int32_t column, const std::wstring& text) override;
     // Scrolls the row entirely into view; false when the platform cannot.
     bool EnsureVisible();
 
+    // What the platform list shows of the row; empty for a column the row
+    // has no text in.
+    [[nodiscard]] const std::wstring& ShownText(std::int32_t column) const noexcept;
     // Whether a colour was set; the row is drawn with the list's until then.
     [[nodiscard]] bool HasOwnColors() const noexcept { return foreSet_ || backSet_; }
     // Puts the row's own colours, where it has them, into a drawing record.
@@ -47,13 +51,15 @@ public:
 private:
     friend class ListItems;
 
-    [[nodiscard]] UINT State(UINT mask) const;
     void SetState(UINT state, UINT mask);
     void SetColor(std::int32_t color, std::int32_t& field, COLORREF& shown, bool& set);
     void SetIndex(std::int32_t index) noexcept { index_ = index; }
+    void Redraw() const;
 
     ListItems& owner_;
     std::int32_t index_;
+    // Per column, as far as a column was given a text.
+    std::vector<std::wstring> texts_;
     std::wstring tag_;
     std::int32_t foreColor_ = 0;
     std::int32_t backColor_ = 0;
@@ -62,4 +68,5 @@ private:
     COLORREF shownBack_ = CLR_INVALID;
     bool foreSet_ = false;
     bool backSet_ = false;
+    bool checked_ = false;
 };

@@ -3,9 +3,11 @@
 #include "controls/listview/ListView.h"
 #include "controls/listview/ModuleListView.h"
 
-HWND ListItems::ListWindow() const
+#include <algorithm>
+
+std::int32_t ListItems::ColumnCount() const
 {
-    return owner_.ControlHwnd();
+    return owner_.Count();
 }
 
 LRESULT ListItems::Send(UINT message, WPARAM wparam, LPARAM lparam) const
@@ -13,39 +15,9 @@ LRESULT ListItems::Send(UINT message, WPARAM wparam, LPARAM lparam) const
     return owner_.SendToList(message, wparam, lparam);
 }
 
-std::wstring ListItems::TextAt(std::int32_t row, std::int32_t column) const
-{
-    // The platform answers how many characters it copied; a full buffer may
-    // have cut the text, so it grows until the text falls short of it.
-    std::wstring buffer(256, L'\0');
-    for (;;) {
-        LVITEMW item{LVIF_TEXT, row, column};
-        item.pszText = buffer.data();
-        item.cchTextMax = static_cast<int>(buffer.size());
-        const auto length = static_cast<size_t>(Send(LVM_GETITEMTEXTW, static_cast<WPARAM>(row), &item));
-        if (length + 1 < buffer.size()) {
-            buffer.resize(length);
-            return buffer;
-        }
-        buffer.assign(buffer.size() * 2, L'\0');
-    }
-}
-
 ListItem* ListItems::Item(std::int32_t index)
 {
-    if (index < 0 || index >= Count()) {
-        return nullptr;
-    }
-    auto& proxy = proxies_[static_cast<size_t>(index)];
-    if (!proxy) {
-        proxy = std::make_unique<ListItem>(*this, index);
-    }
-    return proxy.get();
-}
-
-const ListItem* ListItems::Existing(std::int32_t index) const
-{
-    return index >= 0 && index < Count() ? proxies_[static_cast<size_t>(index)].get() : nullptr;
+    return index >= 0 && index < Count() ? rows_[static_cast<size_t>(index)].get() : nullptr;
 }
 
 std::int32_t ListItems::SelectedCount() const
@@ -55,44 +27,45 @@ std::int32_t ListItems::SelectedCount() const
 
 std::int32_t ListItems::CheckedCount() const
 {
-    std::int32_t checked = 0;
-    for (std::int32_t row = 0; row < Count(); ++row) {
-        const auto state = Send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LPARAM{LVIS_STATEIMAGEMASK});
-        checked += (static_cast<UINT>(state) & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2) ? 1 : 0;
-    }
-    return checked;
+    return static_cast<std::int32_t>(
+        std::count_if(rows_.begin(), rows_.end(), [](const auto& row) { return row->Checked(); }));
 }
 
 std::int32_t ListItems::Add(const std::wstring& text)
 {
-    if (ListWindow() == nullptr) {
+    if (owner_.ControlHwnd() == nullptr) {
         return -1;
     }
-    LVITEMW item{LVIF_TEXT | LVIF_PARAM, Count()};
-    item.pszText = const_cast<wchar_t*>(text.c_str());
-    item.lParam = nextValue_;
-    const auto inserted = static_cast<std::int32_t>(Send(LVM_INSERTITEMW, 0, &item));
-    if (inserted < 0 || inserted > Count()) {
+    rows_.push_back(std::make_unique<ListItem>(*this, Count(), text));
+    // Inside a bulk change the platform learns the count once, at its end.
+    if (owner_.updateDepth_ == 0 && !PushCount()) {
+        rows_.pop_back();
         return -1;
     }
-    ++nextValue_;
-    values_.insert(values_.begin() + inserted, item.lParam);
-    proxies_.insert(proxies_.begin() + inserted, nullptr);
-    for (std::int32_t moved = inserted + 1; moved < Count(); ++moved) {
-        if (auto& proxy = proxies_[static_cast<size_t>(moved)]) {
-            proxy->SetIndex(moved);
-        }
-    }
+    const ListItem* added = rows_.back().get();
     owner_.SortItems();
-    // Unsorted, the new row is the last: the search ends at once.
-    for (std::int32_t position = Count() - 1; position >= 0; --position) {
-        if (values_[static_cast<size_t>(position)] == item.lParam) {
-            return position;
-        }
-    }
-    return -1;
+    return added->Index();
 }
 
+bool ListItems::PushCount() const
+{
+    return Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(Count()), LPARAM{LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL}) !=
+        FALSE;
+}
+
+void ListItems::Reserve(std::int32_t rowsToCome)
+{
+    rows_.reserve(static_cast<size_t>(std::min<std::int64_t>(std::int64_t{Count()} + rowsToCome, INT32_MAX)));
+}
+
+void ListItems::RedrawRow(std::int32_t index) const
+{
+    if (owner_.updateDepth_ == 0) {
+        Send(LVM_REDRAWITEMS, static_cast<WPARAM>(index), static_cast<LPARAM>(index));
+    }
+}
+
+// The platform forgets the selection and the focus with the rows.
 void ListItems::Clear()
 {
     if (Count() < 1) {
@@ -102,68 +75,80 @@ void ListItems::Clear()
     Send(LVM_DELETEALLITEMS, 0, LPARAM{0});
 }
 
+// The platform moves the selection and the focus of the rows below up.
 void ListItems::Remove(std::int32_t index)
 {
     if (index < 0 || index >= Count()) {
         return;
     }
-    DropProxy(proxies_[static_cast<size_t>(index)]);
-    proxies_.erase(proxies_.begin() + index);
-    values_.erase(values_.begin() + index);
-    for (std::int32_t moved = index; moved < Count(); ++moved) {
-        if (auto& proxy = proxies_[static_cast<size_t>(moved)]) {
-            proxy->SetIndex(moved);
-        }
-    }
-    Send(LVM_DELETEITEM, static_cast<WPARAM>(index), LPARAM{0});
-}
-
-void ListItems::DropProxy(std::unique_ptr<ListItem>& proxy) noexcept
-{
-    if (proxy && proxy->HasOwnColors()) {
+    if (rows_[static_cast<size_t>(index)]->HasOwnColors()) {
         --coloredRows_;
     }
-    proxy.reset();
+    rows_.erase(rows_.begin() + index);
+    Renumber(index);
+    Send(LVM_DELETEITEM, static_cast<WPARAM>(index), LPARAM{0});
 }
 
 void ListItems::Forget() noexcept
 {
-    values_.clear();
-    proxies_.clear();
+    rows_.clear();
     coloredRows_ = 0;
 }
 
-// Each row's text is read once and the order worked out in memory; the
-// platform then only compares ranks. The proxies follow their rows, so a
-// tag stays with the row it was given to.
+void ListItems::Renumber(std::int32_t from) noexcept
+{
+    for (std::int32_t row = from; row < Count(); ++row) {
+        rows_[static_cast<size_t>(row)]->SetIndex(row);
+    }
+}
+
+std::vector<ListItem*> ListItems::RowsInState(UINT state) const
+{
+    std::vector<ListItem*> found;
+    auto row = static_cast<std::int32_t>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), static_cast<LPARAM>(state)));
+    while (row >= 0 && row < Count()) {
+        found.push_back(rows_[static_cast<size_t>(row)].get());
+        row = static_cast<std::int32_t>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(row), static_cast<LPARAM>(state)));
+    }
+    return found;
+}
+
+// The platform keeps the selection by position, so the selected rows and
+// the focused one are picked up again at their new positions.
 void ListItems::Sort(std::int32_t column, bool descending)
 {
     const std::int32_t rows = Count();
-    if (ListWindow() == nullptr || rows < 2) {
+    if (owner_.ControlHwnd() == nullptr || rows < 2) {
         return;
     }
     std::vector<std::wstring> texts;
     texts.reserve(static_cast<size_t>(rows));
-    for (std::int32_t row = 0; row < rows; ++row) {
-        texts.push_back(TextAt(row, column));
+    for (const auto& row : rows_) {
+        texts.push_back(row->ShownText(column));
     }
-    const std::vector<std::int32_t> order = SortedPositions(texts, descending);
-    SortRanks ranks;
-    ranks.reserve(static_cast<size_t>(rows));
-    for (std::int32_t rank = 0; rank < rows; ++rank) {
-        ranks.emplace(values_[static_cast<size_t>(order[static_cast<size_t>(rank)])], rank);
-    }
-    Send(LVM_SORTITEMS, reinterpret_cast<WPARAM>(&ranks), reinterpret_cast<LPARAM>(&CompareListItems));
+    const std::vector<ListItem*> selected = RowsInState(LVNI_SELECTED);
+    const std::vector<ListItem*> focused = RowsInState(LVNI_FOCUSED);
 
-    std::vector<LPARAM> values(static_cast<size_t>(rows));
-    std::vector<std::unique_ptr<ListItem>> proxies(static_cast<size_t>(rows));
-    for (std::int32_t rank = 0; rank < rows; ++rank) {
-        const auto from = static_cast<size_t>(order[static_cast<size_t>(rank)]);
-        values[static_cast<size_t>(rank)] = values_[from];
-        if ((proxies[static_cast<size_t>(rank)] = std::move(proxies_[from]))) {
-            proxies[static_cast<size_t>(rank)]->SetIndex(rank);
+    std::vector<std::unique_ptr<ListItem>> sorted;
+    sorted.reserve(static_cast<size_t>(rows));
+    for (const std::int32_t from : SortedPositions(texts, descending)) {
+        sorted.push_back(std::move(rows_[static_cast<size_t>(from)]));
+    }
+    rows_ = std::move(sorted);
+    Renumber(0);
+
+    if (!selected.empty() || !focused.empty()) {
+        LVITEMW none{LVIF_STATE};
+        none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), &none);
+        for (ListItem* row : selected) {
+            row->SetState(LVIS_SELECTED, LVIS_SELECTED);
+        }
+        for (ListItem* row : focused) {
+            row->SetState(LVIS_FOCUSED, LVIS_FOCUSED);
         }
     }
-    values_ = std::move(values);
-    proxies_ = std::move(proxies);
+    if (owner_.updateDepth_ == 0) {
+        Send(LVM_REDRAWITEMS, 0, static_cast<LPARAM>(rows - 1));
+    }
 }

@@ -9,7 +9,9 @@
 
 namespace {
 
-constexpr DWORD ListStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT;
+// Virtual: the rows live in ListItems, the platform list asks for what it
+// shows (see ListItems).
+constexpr DWORD ListStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA;
 
 struct NoEvents final : ListViewEvents {};
 
@@ -315,8 +317,7 @@ void ListView::BeginUpdate(std::int32_t rowsToCome)
         SendToList(WM_SETREDRAW, FALSE);
     }
     if (rowsToCome > 0) {
-        const auto rows = std::min<std::int64_t>(std::int64_t{items_.Count()} + rowsToCome, INT32_MAX);
-        SendToList(LVM_SETITEMCOUNT, static_cast<WPARAM>(rows));
+        items_.Reserve(rowsToCome);
     }
 }
 
@@ -329,6 +330,7 @@ void ListView::EndUpdate()
         SortItems();
     }
     if (list_) {
+        items_.PushCount();
         SendToList(WM_SETREDRAW, TRUE);
         ::RedrawWindow(list_.Get(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
@@ -349,6 +351,8 @@ void ListView::ApplyProperties(unsigned parts)
         PushFrame();
     }
     if ((parts & ExtendedPart) != 0) {
+        // The check boxes' states are the rows', asked for with their texts.
+        SendToList(LVM_SETCALLBACKMASK, checkboxes_ ? LVIS_STATEIMAGEMASK : 0);
         PushExtendedStyles();
     }
     if ((parts & ColorPart) != 0) {
@@ -599,8 +603,7 @@ LRESULT ListView::OnMessage(UINT message, WPARAM wparam, LPARAM lparam)
         FocusList();
         return 0;
     case WM_NOTIFY:
-        // While a form is designed the list only shows itself.
-        if (UserMode() && lparam != 0) {
+        if (lparam != 0) {
             return ListViewNotification(*this, *reinterpret_cast<NMHDR*>(lparam));
         }
         break;

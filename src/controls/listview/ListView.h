@@ -212,6 +212,8 @@ private:
     // A key went down in the list and has not been released: the next row
     // it newly selects counts as a left click on that row.
     bool keySelection_ = false;
+    // The row that was focused and selected when that key went down.
+    std::int32_t keyHeldRow_ = -1;
     int updateDepth_ = 0;
     bool sortPending_ = false;
     HWND tipsHeader_ = nullptr;

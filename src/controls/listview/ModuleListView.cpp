@@ -4,6 +4,7 @@
 #include "controls/plumbing/Subclassing.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <numeric>
 
 namespace {
@@ -38,16 +39,27 @@ bool IsModifier(WORD key)
 bool IsWatched(UINT message)
 {
     return message == WM_SETFOCUS || message == WM_KILLFOCUS || message == WM_KEYUP || message == WM_CHAR ||
-        message == WM_NOTIFY;
+        message == WM_NOTIFY || message == WM_LBUTTONDOWN;
 }
 
-bool IsCheckToggle(UINT oldState, UINT newState)
+void CopyText(const std::wstring& text, wchar_t* buffer, int capacity)
 {
-    constexpr UINT unchecked = INDEXTOSTATEIMAGEMASK(1);
-    constexpr UINT checked = INDEXTOSTATEIMAGEMASK(2);
-    const UINT before = oldState & LVIS_STATEIMAGEMASK;
-    const UINT after = newState & LVIS_STATEIMAGEMASK;
-    return (before == unchecked && after == checked) || (before == checked && after == unchecked);
+    if (buffer == nullptr || capacity < 1) {
+        return;
+    }
+    const size_t length = std::min(text.size(), static_cast<size_t>(capacity) - 1);
+    std::copy_n(text.data(), length, buffer);
+    buffer[length] = L'\0';
+}
+
+bool StartsWith(const std::wstring& text, const wchar_t* prefix, bool whole)
+{
+    const auto length = static_cast<int>(std::wcslen(prefix));
+    if (static_cast<int>(text.size()) < length || (whole && static_cast<int>(text.size()) != length)) {
+        return false;
+    }
+    return ::CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), length, prefix, length, nullptr,
+               nullptr, 0) == CSTR_EQUAL;
 }
 
 } // namespace
@@ -58,6 +70,12 @@ struct ModuleListView {
     static LRESULT Notification(ListView& control, NMHDR& header);
     static void MouseRule(ListView& control, const NMITEMACTIVATE& activate, std::int16_t button, bool doubleClick);
     static void ItemChanged(ListView& control, const NMLISTVIEW& change);
+    static void RangeChanged(ListView& control, const NMLVODSTATECHANGE& change);
+    static void SelectedByKey(ListView& control, std::int32_t row);
+    static void ToggleCheck(ListView& control, std::int32_t row);
+    static void CheckBoxClick(ListView& control, LPARAM where);
+    static LRESULT RowRequest(ListView& control, NMLVDISPINFOW& request);
+    static LRESULT FindRow(ListView& control, const NMLVFINDITEMW& find);
     static LRESULT EndLabelEdit(ListView& control, const NMLVDISPINFOW& edit);
     static LRESULT CustomDraw(ListView& control, NMLVCUSTOMDRAW& draw);
     static void KeyDown(ListView& control, WORD key);
@@ -79,6 +97,9 @@ void ModuleListView::AfterListMessage(ListView& control, UINT message, WPARAM wp
     case WM_KILLFOCUS:
         control.keySelection_ = false;
         break;
+    case WM_LBUTTONDOWN:
+        CheckBoxClick(control, lparam);
+        break;
     case WM_NOTIFY:
         // From the header: a width changed, by dragging or by the program.
         if (reinterpret_cast<const NMHDR*>(lparam)->code == static_cast<UINT>(HDN_ITEMCHANGEDW)) {
@@ -93,6 +114,22 @@ void ModuleListView::AfterListMessage(ListView& control, UINT message, WPARAM wp
 LRESULT ModuleListView::Notification(ListView& control, NMHDR& header)
 {
     if (header.hwndFrom != control.ControlHwnd() || header.hwndFrom == nullptr) {
+        return 0;
+    }
+    // The list shows its rows even while a form is designed; there it raises
+    // nothing.
+    switch (header.code) {
+    case LVN_GETDISPINFOW:
+        return RowRequest(control, reinterpret_cast<NMLVDISPINFOW&>(header));
+    case LVN_ODFINDITEMW:
+        return FindRow(control, reinterpret_cast<const NMLVFINDITEMW&>(header));
+    case LVN_DELETEALLITEMS:
+        // No notification per row: nothing here keeps anything per row.
+        return TRUE;
+    default:
+        break;
+    }
+    if (!control.UserMode()) {
         return 0;
     }
     switch (header.code) {
@@ -114,13 +151,13 @@ LRESULT ModuleListView::Notification(ListView& control, NMHDR& header)
             ::SendMessageW(editor, WM_KEYDOWN, VK_RETURN, 0);
         }
         return 0;
-    case LVN_DELETEALLITEMS:
-        // No notification per row: nothing here keeps anything per row.
-        return TRUE;
     case NM_CUSTOMDRAW:
         return CustomDraw(control, reinterpret_cast<NMLVCUSTOMDRAW&>(header));
     case LVN_ITEMCHANGED:
         ItemChanged(control, reinterpret_cast<const NMLISTVIEW&>(header));
+        return 0;
+    case LVN_ODSTATECHANGED:
+        RangeChanged(control, reinterpret_cast<const NMLVODSTATECHANGE&>(header));
         return 0;
     case LVN_BEGINLABELEDITW: {
         bool cancel = false;
@@ -172,21 +209,97 @@ void ModuleListView::ItemChanged(ListView& control, const NMLISTVIEW& change)
         return;
     }
     const bool newlySelected = (change.uNewState & LVIS_SELECTED) != 0 && (change.uOldState & LVIS_SELECTED) == 0;
-    if (control.keySelection_ && newlySelected) {
-        if (ListItem* item = control.ListItems().Item(change.iItem)) {
-            control.keySelection_ = false;
-            control.Events().ItemClick(*item, ListViewEvents::LeftButton);
-            control.FocusList();
+    if (newlySelected) {
+        SelectedByKey(control, change.iItem);
+    }
+}
+
+// Shift with a key selects a run of rows at once; the row the key moved to
+// (the focused one) is the one clicked.
+void ModuleListView::RangeChanged(ListView& control, const NMLVODSTATECHANGE& change)
+{
+    if ((change.uNewState & LVIS_SELECTED) == 0 || (change.uOldState & LVIS_SELECTED) != 0) {
+        return;
+    }
+    const auto focused = static_cast<std::int32_t>(
+        control.SendToList(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LPARAM{LVNI_FOCUSED}));
+    SelectedByKey(control, focused >= change.iFrom && focused <= change.iTo ? focused : change.iFrom);
+}
+
+// The virtual list re-selects the focused row of a key that leaves it
+// selected (Space, Enter); that row was no news.
+void ModuleListView::SelectedByKey(ListView& control, std::int32_t row)
+{
+    if (!control.keySelection_ || row == control.keyHeldRow_) {
+        return;
+    }
+    if (ListItem* item = control.ListItems().Item(row)) {
+        control.keySelection_ = false;
+        control.Events().ItemClick(*item, ListViewEvents::LeftButton);
+        control.FocusList();
+    }
+}
+
+// A virtual list turns no check box itself: a click on the box and Space on
+// the focused row turn it here.
+void ModuleListView::ToggleCheck(ListView& control, std::int32_t row)
+{
+    ListItem* item = control.ListItems().Item(row);
+    if (!control.Checkboxes() || !control.UserMode() || item == nullptr) {
+        return;
+    }
+    item->SetChecked(!item->Checked());
+    control.Events().ItemCheck(*item);
+    control.FocusList();
+}
+
+void ModuleListView::CheckBoxClick(ListView& control, LPARAM where)
+{
+    LVHITTESTINFO hit{{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))}};
+    const auto row = static_cast<std::int32_t>(control.SendToList(LVM_HITTEST, 0, &hit));
+    if (row >= 0 && (hit.flags & LVHT_ONITEMSTATEICON) != 0) {
+        ToggleCheck(control, row);
+    }
+}
+
+// A row the collection does not know (one put in behind its back) shows
+// empty.
+LRESULT ModuleListView::RowRequest(ListView& control, NMLVDISPINFOW& request)
+{
+    LVITEMW& asked = request.item;
+    const ListItem* row = control.ListItems().Item(asked.iItem);
+    if ((asked.mask & LVIF_TEXT) != 0) {
+        static const std::wstring none;
+        CopyText(row != nullptr ? row->ShownText(asked.iSubItem) : none, asked.pszText, asked.cchTextMax);
+    }
+    if ((asked.mask & LVIF_STATE) != 0 && control.Checkboxes()) {
+        asked.state = (asked.state & ~LVIS_STATEIMAGEMASK) |
+            INDEXTOSTATEIMAGEMASK(row != nullptr && row->Checked() ? 2 : 1);
+    }
+    if ((asked.mask & LVIF_INDENT) != 0) {
+        asked.iIndent = 0;
+    }
+    return 0;
+}
+
+// Typing the start of a name goes to the next row whose text starts so.
+LRESULT ModuleListView::FindRow(ListView& control, const NMLVFINDITEMW& find)
+{
+    const LVFINDINFOW& wanted = find.lvfi;
+    const std::int32_t rows = control.ListItems().Count();
+    if ((wanted.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || wanted.psz == nullptr || rows < 1) {
+        return -1;
+    }
+    const std::int32_t start = find.iStart >= 0 && find.iStart < rows ? find.iStart : 0;
+    const std::int32_t span = (wanted.flags & LVFI_WRAP) != 0 ? rows : rows - start;
+    const bool whole = (wanted.flags & LVFI_PARTIAL) == 0;
+    for (std::int32_t step = 0; step < span; ++step) {
+        const std::int32_t row = (start + step) % rows;
+        if (StartsWith(control.ListItems().Item(row)->ShownText(0), wanted.psz, whole)) {
+            return row;
         }
     }
-    // A row's other state bits (selected, focused) may change with its check
-    // box; only the state image tells whether the box turned.
-    if (IsCheckToggle(change.uOldState, change.uNewState)) {
-        if (ListItem* item = control.ListItems().Item(change.iItem)) {
-            control.Events().ItemCheck(*item);
-            control.FocusList();
-        }
-    }
+    return -1;
 }
 
 LRESULT ModuleListView::EndLabelEdit(ListView& control, const NMLVDISPINFOW& edit)
@@ -198,12 +311,17 @@ LRESULT ModuleListView::EndLabelEdit(ListView& control, const NMLVDISPINFOW& edi
         return FALSE;
     }
     const wchar_t* typed = edit.item.pszText;
+    ListItem* item = control.ListItems().Item(edit.item.iItem);
     if (!newString.empty() && (typed == nullptr || newString != typed)) {
-        // The row takes the replacement now, and the typed text is refused.
-        if (ListItem* item = control.ListItems().Item(edit.item.iItem)) {
+        // The row takes the replacement, and the typed text is refused.
+        if (item != nullptr) {
             item->SetText(0, newString);
         }
         return FALSE;
+    }
+    // A virtual list keeps no text: the row takes what was typed.
+    if (item != nullptr && typed != nullptr) {
+        item->SetText(0, typed);
     }
     return TRUE;
 }
@@ -215,7 +333,7 @@ LRESULT ModuleListView::CustomDraw(ListView& control, NMLVCUSTOMDRAW& draw)
     case CDDS_PREPAINT:
         return control.ListItems().HasColoredRows() ? CDRF_NOTIFYITEMDRAW : CDRF_DODEFAULT;
     case CDDS_ITEMPREPAINT: {
-        const ListItem* item = control.ListItems().Existing(static_cast<std::int32_t>(draw.nmcd.dwItemSpec));
+        const ListItem* item = control.ListItems().Item(static_cast<std::int32_t>(draw.nmcd.dwItemSpec));
         if (item == nullptr || !item->HasOwnColors()) {
             return CDRF_DODEFAULT;
         }
@@ -230,8 +348,16 @@ LRESULT ModuleListView::CustomDraw(ListView& control, NMLVCUSTOMDRAW& draw)
 void ModuleListView::KeyDown(ListView& control, WORD key)
 {
     control.Events().KeyDown(static_cast<std::int16_t>(key));
+    const auto focused = static_cast<std::int32_t>(
+        control.SendToList(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LPARAM{LVNI_FOCUSED}));
     if (!IsModifier(key)) {
         control.keySelection_ = true;
+        const bool selected =
+            focused >= 0 && control.SendToList(LVM_GETITEMSTATE, static_cast<WPARAM>(focused), LVIS_SELECTED) != 0;
+        control.keyHeldRow_ = selected ? focused : -1;
+    }
+    if (key == VK_SPACE) {
+        ToggleCheck(control, focused);
     }
 }
 
@@ -291,17 +417,4 @@ std::vector<std::int32_t> SortedPositions(const std::vector<std::wstring>& texts
         std::stable_sort(order.begin(), order.end(), compare);
     }
     return order;
-}
-
-int CALLBACK CompareListItems(LPARAM value1, LPARAM value2, LPARAM ranks)
-{
-    const auto& known = *reinterpret_cast<const SortRanks*>(ranks);
-    // A row the collection does not know goes last.
-    const auto rank = [&known](LPARAM value) {
-        const auto found = known.find(value);
-        return found != known.end() ? found->second : INT32_MAX;
-    };
-    const std::int32_t first = rank(value1);
-    const std::int32_t second = rank(value2);
-    return first < second ? -1 : (first > second ? 1 : 0);
 }

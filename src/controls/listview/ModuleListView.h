@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class ListView;
@@ -33,8 +32,3 @@ LRESULT ListViewNotification(ListView& control, NMHDR& header);
 // The positions of `texts` in the order of the user's locale (word sort,
 // case-sensitive), equal texts keeping their order.
 [[nodiscard]] std::vector<std::int32_t> SortedPositions(const std::vector<std::wstring>& texts, bool descending);
-
-// What the platform's sort compares: each row's rank, by the row's value.
-using SortRanks = std::unordered_map<LPARAM, std::int32_t>;
-// The LVM_SORTITEMS comparison; `ranks` points to SortRanks.
-int CALLBACK CompareListItems(LPARAM value1, LPARAM value2, LPARAM ranks);

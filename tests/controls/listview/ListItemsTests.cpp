@@ -49,8 +49,8 @@ bool refuseRows = false;
 
 LRESULT CALLBACK RefusingListProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
 {
-    if (message == LVM_INSERTITEMW && refuseRows) {
-        return -1;
+    if (message == LVM_SETITEMCOUNT && refuseRows) {
+        return FALSE;
     }
     return ::CallWindowProcW(listProcedure, window, message, wparam, lparam);
 }

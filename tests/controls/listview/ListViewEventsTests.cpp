@@ -75,6 +75,18 @@ TEST_F(ListViewTest, ACheckBoxClickReportsTheCheckEvenOnASelectedRow)
     EXPECT_TRUE(list->ListItems().Item(1)->Checked());
 }
 
+TEST_F(ListViewTest, TypingTheStartOfANameGoesToTheNextRowThatStartsSo)
+{
+    AddRows({L"alpha", L"Beta", L"bravo", L"charlie"});
+    list->ListItems().Item(3)->SetSelected(true);
+    Type('B');
+    ASSERT_NE(list->SelectedItem(), nullptr);
+    EXPECT_EQ(list->SelectedItem()->Text(0), L"Beta");
+    Type('R');
+    ASSERT_NE(list->SelectedItem(), nullptr);
+    EXPECT_EQ(list->SelectedItem()->Text(0), L"bravo");
+}
+
 TEST_F(ListViewTest, OnlyARowAKeyNewlySelectsCountsAsALeftClick)
 {
     AddRows({L"a", L"b", L"c"});

@@ -35,6 +35,21 @@ TEST_F(ListViewTest, RowsAddedAfterARemoveSortByTheirOwnTexts)
     EXPECT_EQ(RowTexts(), (Texts{L"0", L"a", L"c"}));
 }
 
+TEST_F(ListViewTest, TheSelectionAndTheFocusMoveWithTheirRowsWhenSorted)
+{
+    AddRows({L"b", L"c", L"a"});
+    list->ListItems().Item(0)->SetSelected(true);
+    list->ListItems().Item(1)->SetSelected(true);
+    list->ListItems().Item(0)->SetSelected(true);
+    list->SetSorted(true);
+    EXPECT_EQ(RowTexts(), (Texts{L"a", L"b", L"c"}));
+    EXPECT_FALSE(list->ListItems().Item(0)->Selected());
+    EXPECT_TRUE(list->ListItems().Item(2)->Selected());
+    ASSERT_NE(list->SelectedItem(), nullptr);
+    EXPECT_EQ(list->SelectedItem()->Text(0), L"b");
+    EXPECT_EQ(list->ListItems().SelectedCount(), 2);
+}
+
 TEST_F(ListViewTest, TagsStayWithTheirRowsAndAddSaysWhereTheRowWent)
 {
     AddRows({L"b", L"a"});
