@@ -73,10 +73,13 @@ public:
 
     // Runs `work` on the window's thread, between two messages of whatever
     // loop runs there, and waits for it. A message box it raises is closed
-    // and reported: nothing may wait for a click.
+    // and reported: nothing may wait for a click. The work is posted, so it
+    // comes after what the window posted itself: the first work runs inside
+    // the watch's loop, never with the watch's start still queued (work that
+    // pumps messages would start the watch inside itself and never return).
     void Invoke(const std::function<void()>& work)
     {
-        ::SendNotifyMessageW(invoker_, InvokeMessage, 0, reinterpret_cast<LPARAM>(&work));
+        ::PostMessageW(invoker_, InvokeMessage, 0, reinterpret_cast<LPARAM>(&work));
         while (::WaitForSingleObject(done_.Get(), 1000) == WAIT_TIMEOUT) {
             ::EnumThreadWindows(threadId_, &WindowOnThread::CloseMessageBox, reinterpret_cast<LPARAM>(this));
         }
