@@ -3,6 +3,7 @@
 #include "platform/PendingMessages.h"
 #include "services/FileSystem.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -141,12 +142,16 @@ bool FileNotification::FolderStillThere(const std::wstring& folder, const FileSy
     return fileSystem.IsFolder(folder);
 }
 
-// Wakes for a change, for arriving window messages or at the interval; only
-// a change counts as one.
+// Wakes for a change, for arriving window messages, or when the folder is
+// due to be looked for again; only a change counts as one. A pass that ends
+// before then would find nothing to do: changes and messages wake the wait
+// anyway, so a short interval would only cost an idle window its processor.
 FileNotification::Wake FileNotification::WaitForChange() const
 {
     const HANDLE watch = watch_.Get();
-    const DWORD timeout = interval_ > 0 ? static_cast<DWORD>(interval_) : 0;
+    const ULONGLONG now = ::GetTickCount64();
+    const ULONGLONG untilFolderCheck = nextFolderCheck_ > now ? nextFolderCheck_ - now : 0;
+    const DWORD timeout = static_cast<DWORD>(std::max<ULONGLONG>(interval_ > 0 ? interval_ : 0, untilFolderCheck));
     switch (::MsgWaitForMultipleObjectsEx(1, &watch, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE)) {
     case WAIT_OBJECT_0:
         return Wake::Change;

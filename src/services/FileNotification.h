@@ -11,9 +11,10 @@
 class FileSystem;
 
 // Watches one folder (not its subfolders) on the user-interface thread.
-// Create runs the watch loop itself: it waits at most Interval milliseconds
-// at a time, waking early for a change or for arriving window messages, and
-// lets every pending message be handled between waits, so the window keeps
+// Create runs the watch loop itself: it waits at least Interval milliseconds
+// at a time and until the folder is due to be looked for again, waking early
+// for a change or for arriving window messages, and lets every pending
+// message be handled between waits, so the window keeps
 // working while Create runs and the observer's events come from inside it.
 class FileNotification {
 public:
@@ -29,7 +30,8 @@ public:
     // The platform's change-notification filter bits; used by the next Create.
     [[nodiscard]] std::int32_t Filter() const noexcept { return filter_; }
     void SetFilter(std::int32_t filter) noexcept { filter_ = filter; }
-    // The longest single wait in milliseconds; every wait reads it anew.
+    // How long a wait that no change and no message ends lasts at least, in
+    // milliseconds; every wait reads it anew.
     [[nodiscard]] std::int32_t Interval() const noexcept { return interval_; }
     void SetInterval(std::int32_t interval) noexcept { interval_ = interval; }
 
