@@ -216,18 +216,29 @@ bool ProcessingRun::DateEntry(const WorkItem& item)
     if (attributes == -1 || ((attributes & ReadOnly) != 0 && !Checked(state_.CheckOptionsIgnorereadonly()))) {
         return false;
     }
-    // Cleared so that the times can be written, and put back whatever
-    // happens: by hand, because restoring can fail too and no destructor may.
-    fileSystem_.SetFileAttributes(item.Path, 0);
+    // Only read-only keeps the times from being written. A read-only item's
+    // attributes are cleared for the write and put back whatever happens:
+    // by hand, because restoring can fail too and no destructor may. Other
+    // items keep theirs untouched, which spares a run four file operations
+    // an entry.
+    const bool cleared = (attributes & ReadOnly) != 0;
+    const auto restore = [&] {
+        if (cleared) {
+            fileSystem_.SetFileAttributes(item.Path, attributes);
+        }
+    };
+    if (cleared) {
+        fileSystem_.SetFileAttributes(item.Path, 0);
+    }
     bool dated = false;
     try {
         dated = item.IsFolder ? fileSystem_.SetFolderDateTime(item.Path, moment)
                               : fileSystem_.SetFileDateTime(item.Path, moment);
     } catch (...) {
-        fileSystem_.SetFileAttributes(item.Path, attributes);
+        restore();
         throw;
     }
-    fileSystem_.SetFileAttributes(item.Path, attributes);
+    restore();
     if (ListItemState* line = dated ? Line(item.ItemIndex) : nullptr) {
         const Variant shown =
             item.IsFolder ? fileSystem_.GetFolderDateTime(item.Path) : fileSystem_.GetFileDateTime(item.Path);
