@@ -209,7 +209,13 @@ void ModuleListView::ItemChanged(ListView& control, const NMLISTVIEW& change)
         return;
     }
     const bool newlySelected = (change.uNewState & LVIS_SELECTED) != 0 && (change.uOldState & LVIS_SELECTED) == 0;
+    const bool newlyFocused = (change.uNewState & LVIS_FOCUSED) != 0 && (change.uOldState & LVIS_FOCUSED) == 0;
     if (newlySelected) {
+        SelectedByKey(control, change.iItem);
+    } else if (newlyFocused && control.keySelection_ &&
+        control.SendToList(LVM_GETITEMSTATE, static_cast<WPARAM>(change.iItem), LVIS_SELECTED) != 0) {
+        // Wine selects a run of rows without a word and then only moves the
+        // focus to the row the key went to.
         SelectedByKey(control, change.iItem);
     }
 }

@@ -75,6 +75,25 @@ TEST_F(ListViewTest, ACheckBoxClickReportsTheCheckEvenOnASelectedRow)
     EXPECT_TRUE(list->ListItems().Item(1)->Checked());
 }
 
+void HoldShift(bool held)
+{
+    BYTE keys[256]{};
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = held ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+}
+
+TEST_F(ListViewTest, AShiftedKeyThatSelectsARunOfRowsClicksTheRowItWentTo)
+{
+    AddRows({L"a", L"b", L"c"});
+    list->ListItems().Item(0)->SetSelected(true);
+    HoldShift(true);
+    Type(VK_DOWN);
+    HoldShift(false);
+    EXPECT_EQ(events, (Events{L"KeyDown 40", L"ItemClick 1 1"}));
+    EXPECT_EQ(list->ListItems().SelectedCount(), 2);
+}
+
 TEST_F(ListViewTest, TypingTheStartOfANameGoesToTheNextRowThatStartsSo)
 {
     AddRows({L"alpha", L"Beta", L"bravo", L"charlie"});
