@@ -114,19 +114,24 @@ std::vector<ListItem*> ListItems::RowsInState(UINT state) const
 }
 
 // The platform keeps the selection by position, so the selected rows and
-// the focused one are picked up again at their new positions.
+// the focused one are picked up again at their new positions; a selection
+// of no row or of every row stays as it is.
 void ListItems::Sort(std::int32_t column, bool descending)
 {
     const std::int32_t rows = Count();
     if (owner_.ControlHwnd() == nullptr || rows < 2) {
         return;
     }
+    // Every row may show another text: the list paints once, at the end.
+    const ListUpdate update(owner_);
     std::vector<std::wstring> texts;
     texts.reserve(static_cast<size_t>(rows));
     for (const auto& row : rows_) {
         texts.push_back(row->ShownText(column));
     }
-    const std::vector<ListItem*> selected = RowsInState(LVNI_SELECTED);
+    const std::int32_t selectedCount = SelectedCount();
+    const bool reselect = selectedCount > 0 && selectedCount < rows;
+    const std::vector<ListItem*> selected = reselect ? RowsInState(LVNI_SELECTED) : std::vector<ListItem*>();
     const std::vector<ListItem*> focused = RowsInState(LVNI_FOCUSED);
 
     std::vector<std::unique_ptr<ListItem>> sorted;
@@ -137,9 +142,9 @@ void ListItems::Sort(std::int32_t column, bool descending)
     rows_ = std::move(sorted);
     Renumber(0);
 
-    if (!selected.empty() || !focused.empty()) {
+    if (reselect || !focused.empty()) {
         LVITEMW none{LVIF_STATE};
-        none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        none.stateMask = (reselect ? LVIS_SELECTED : 0) | LVIS_FOCUSED;
         Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), &none);
         for (ListItem* row : selected) {
             row->SetState(LVIS_SELECTED, LVIS_SELECTED);
@@ -147,8 +152,5 @@ void ListItems::Sort(std::int32_t column, bool descending)
         for (ListItem* row : focused) {
             row->SetState(LVIS_FOCUSED, LVIS_FOCUSED);
         }
-    }
-    if (owner_.updateDepth_ == 0) {
-        Send(LVM_REDRAWITEMS, 0, static_cast<LPARAM>(rows - 1));
     }
 }

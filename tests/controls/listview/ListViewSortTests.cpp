@@ -48,6 +48,15 @@ TEST_F(ListViewTest, TheSelectionAndTheFocusMoveWithTheirRowsWhenSorted)
     ASSERT_NE(list->SelectedItem(), nullptr);
     EXPECT_EQ(list->SelectedItem()->Text(0), L"b");
     EXPECT_EQ(list->ListItems().SelectedCount(), 2);
+
+    for (std::int32_t row = 0; row < 3; ++row) {
+        list->ListItems().Item(row)->SetSelected(true);
+    }
+    list->SetSortOrder(1);
+    EXPECT_EQ(list->ListItems().SelectedCount(), 3);
+    ASSERT_NE(list->SelectedItem(), nullptr);
+    EXPECT_EQ(list->SelectedItem()->Text(0), L"c");
+    EXPECT_EQ(list->SelectedItem()->Index(), 0);
 }
 
 TEST_F(ListViewTest, TagsStayWithTheirRowsAndAddSaysWhereTheRowWent)
