@@ -34,10 +34,15 @@ void ListItem::SetText(std::int32_t column, const std::wstring& text)
     Redraw();
 }
 
+// A box that turns, by the user or by the program, is reported.
 void ListItem::SetChecked(bool checked)
 {
+    if (checked == checked_) {
+        return;
+    }
     checked_ = checked;
     Redraw();
+    owner_.CheckTurned(*this);
 }
 
 void ListItem::SetState(UINT state, UINT mask)

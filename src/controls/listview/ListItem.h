@@ -23,7 +23,8 @@ public:
     void SetBackColor(std::int32_t color);
     [[nodiscard]] std::int32_t ForeColor() const;
     void SetForeColor(std::int32_t color);
-    // The check box, shown while the list has check boxes.
+    // The check box, shown while the list has check boxes; while it is,
+    // every turn of the box raises ItemCheck.
     [[nodiscard]] bool Checked() const noexcept { return checked_; }
     void SetChecked(bool checked);
     // The row's position, 0 to Count() - 1.

@@ -65,6 +65,11 @@ void ListItems::RedrawRow(std::int32_t index) const
     }
 }
 
+void ListItems::CheckTurned(ListItem& item)
+{
+    owner_.RaiseItemCheck(item);
+}
+
 // The platform forgets the selection and the focus with the rows.
 void ListItems::Clear()
 {

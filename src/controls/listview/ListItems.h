@@ -56,6 +56,7 @@ private:
     }
     void CountColoredRow(std::int32_t change) noexcept { coloredRows_ += change; }
     void RedrawRow(std::int32_t index) const;
+    void CheckTurned(ListItem& item);
     // Tells the platform list how many rows there are; false if it refused.
     bool PushCount() const;
     void Reserve(std::int32_t rowsToCome);

@@ -590,6 +590,14 @@ void ListView::FocusList()
     }
 }
 
+void ListView::RaiseItemCheck(ListItem& item)
+{
+    if (checkboxes_ && UserMode()) {
+        Events().ItemCheck(item);
+        FocusList();
+    }
+}
+
 ListViewEvents& ListView::Events()
 {
     static NoEvents none;

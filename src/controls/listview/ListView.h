@@ -177,6 +177,7 @@ private:
     void SortItems();
     void ActivateKeyTranslation() { keys_.Translate(); }
     void FocusList();
+    void RaiseItemCheck(ListItem& item);
     [[nodiscard]] ListViewEvents& Events();
     LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void OnPlatformWindowGone() override;

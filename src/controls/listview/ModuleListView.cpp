@@ -250,13 +250,9 @@ void ModuleListView::SelectedByKey(ListView& control, std::int32_t row)
 // the focused row turn it here.
 void ModuleListView::ToggleCheck(ListView& control, std::int32_t row)
 {
-    ListItem* item = control.ListItems().Item(row);
-    if (!control.Checkboxes() || !control.UserMode() || item == nullptr) {
-        return;
+    if (ListItem* item = control.ListItems().Item(row); item != nullptr && control.Checkboxes()) {
+        item->SetChecked(!item->Checked());
     }
-    item->SetChecked(!item->Checked());
-    control.Events().ItemCheck(*item);
-    control.FocusList();
 }
 
 void ModuleListView::CheckBoxClick(ListView& control, LPARAM where)

@@ -73,6 +73,12 @@ TEST_F(ListViewTest, ACheckBoxClickReportsTheCheckEvenOnASelectedRow)
     Type(VK_SPACE);
     EXPECT_EQ(events, (Events{L"KeyDown 32", L"ItemCheck 1", L"KeyPress 32"}));
     EXPECT_TRUE(list->ListItems().Item(1)->Checked());
+
+    // The program turns a box as the user does; the same state again is no turn.
+    events.clear();
+    list->ListItems().Item(0)->SetChecked(true);
+    list->ListItems().Item(0)->SetChecked(true);
+    EXPECT_EQ(events, (Events{L"ItemCheck 0"}));
 }
 
 void HoldShift(bool held)
