@@ -20,6 +20,18 @@ bool TextBecomes(HWND window, const std::wstring& text)
     return Await::Until([&] { return WindowReader::Text(window) == text; });
 }
 
+void PaintStack(HANDLE handle)
+{
+    volatile HANDLE slots[8192];
+    for (auto& slot : slots) {
+        slot = handle;
+    }
+}
+
+// Called through a pointer, so that the painted frame lies where the next
+// call's frames will.
+void (*volatile FillStackWith)(HANDLE) = &PaintStack;
+
 } // namespace
 
 TEST_F(ProbeTargetTest, PostedAndRealClicksReachTheButton)
@@ -100,6 +112,21 @@ TEST(UnixShellTest, RunsACommandAndReportsItsStatusAndOutput)
 
     EXPECT_EQ(result.status, 3);
     EXPECT_EQ(result.output, "a\"bc d");
+}
+
+// Wine hands back for a Unix program whatever its stack held as the process
+// and thread handles. Closing them closed live handles of the test process,
+// its cached registry root among them; here the stack is made to hold a live
+// handle of the test's own.
+TEST(UnixShellTest, LeavesTheHandlesOfThisProcessAlone)
+{
+    const KernelHandle event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    for (int i = 0; i < 10; ++i) {
+        FillStackWith(event.Get());
+        UnixShell::Check("true");
+    }
+    DWORD flags = 0;
+    EXPECT_NE(::GetHandleInformation(event.Get(), &flags), FALSE);
 }
 
 TEST(UnixShellTest, MakesFilesThatWindowsSeesUnderTheirOwnNames)

@@ -1,6 +1,5 @@
 #include "probe/UnixShell.h"
 
-#include "platform/Handles.h"
 #include "platform/PlatformText.h"
 #include "platform/Win32.h"
 #include "probe/ProbeError.h"
@@ -83,9 +82,10 @@ UnixShell::Result UnixShell::Run(const std::string& command, Await::Milliseconds
             nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
         throw ProbeError(L"cannot start /bin/sh (error " + std::to_wstring(::GetLastError()) + L")");
     }
-    // Wine's handles for a Unix process tell nothing; they are only closed.
-    const KernelHandle thread(started.hThread);
-    const KernelHandle process(started.hProcess);
+    // For a Unix program Wine fills the handles in `started` from a record it
+    // never set: they are whatever its stack held, often a live handle of
+    // this process (the cached HKEY_CURRENT_USER, say). They are not ours,
+    // so they are neither closed nor used.
 
     if (!Await::Until([&status] { return ::GetFileAttributesW(status.c_str()) != INVALID_FILE_ATTRIBUTES; }, timeout)) {
         throw ProbeError(L"the Unix command did not end in time: " + FromUtf8(command));
