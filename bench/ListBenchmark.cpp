@@ -3,11 +3,11 @@
 #include "ControlsBenchmark.h"
 
 #include "app/FolderListing.h"
-#include "app/FormStateWithList.h"
 #include "app/LetterCase.h"
 #include "controls/host/FormSite.h"
 #include "controls/listview/ListView.h"
 #include "platform/Dpi.h"
+#include "support/FormStateWithParts.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -115,8 +115,13 @@ void BenchmarkList(Benchmark& benchmark, const std::wstring& folder)
     list.ReadProperties({{L"Count", std::int32_t{2}}, {L"FullRowSelect", true}, {L"HideSelection", false},
         {L"LabelEdit", std::int32_t{1}}, {L"MultiSelect", true}, {L"ColumnActualWidth(0)", std::int32_t{178}},
         {L"ColumnActualWidth(1)", std::int32_t{131}}});
-    FormStateWithList state(list);
-    FolderListing listing(state, [&folder] { return folder; });
+    FormVarnookModel model;
+    FormStateWithParts state(model);
+    state.Use(list);
+    CurrentFolder shown;
+    shown.SetPath(folder);
+    FolderListing listing(state, shown);
+    list.SetRowTexts(&listing);
     listing.RecordColumnWidths();
     const WindowHandle bare = BareList(host.Get(), bounds);
 

@@ -1,12 +1,12 @@
 #include "ProcessingBenchmark.h"
 
 #include "app/FolderListing.h"
-#include "app/FormVarnookModel.h"
 #include "app/LetterCase.h"
 #include "app/PlatformWindowServices.h"
 #include "app/ProcessingRun.h"
 #include "platform/Handles.h"
 #include "services/FileNotificationObserver.h"
+#include "support/FormVarnookModel.h"
 
 #include <cstdio>
 #include <vector>
@@ -103,7 +103,9 @@ FILETIME BareMoment()
 void BenchmarkListing(Benchmark& benchmark, const std::wstring& folder)
 {
     FormVarnookModel state;
-    FolderListing listing(state, [&folder] { return folder; });
+    CurrentFolder shown;
+    shown.SetPath(folder);
+    FolderListing listing(state, shown);
     listing.RecordColumnWidths();
     benchmark.Measure(
         L"FillFolderList, 30,000 files + 1,000 folders", [&] { listing.FillFolderList(); }, 1.0);
@@ -122,10 +124,10 @@ void BenchmarkProcessingRun(Benchmark& benchmark, const std::wstring& ourTree, c
     Logging log;
     FormVarnookModel state;
     const FileSystem fileSystem;
-    const std::wstring parent = fileSystem.ExtractFolder(ourTree);
-    FolderListing listing(state, [&parent] { return parent; });
-    ProcessingRun run(
-        state, window, listing, watch, log, [&parent] { return parent; }, [] { return std::wstring(); });
+    CurrentFolder parent;
+    parent.SetPath(fileSystem.ExtractFolder(ourTree));
+    FolderListing listing(state, parent);
+    ProcessingRun run(state, window, listing, watch, log, parent, [] { return std::wstring(); });
 
     state.CheckOptionsSubfolders().SetValue(1);
     state.CheckOptionsModified().SetValue(1);
@@ -146,8 +148,8 @@ void BenchmarkProcessingRun(Benchmark& benchmark, const std::wstring& ourTree, c
             const std::wstring name = fileSystem.ExtractFileTitle(ourTree);
             auto& items = state.ListViewFolderItems().ListItems();
             for (std::int32_t i = 0; i < items.Count(); ++i) {
-                const std::wstring text = items.Item(i)->Text(0);
-                items.Item(i)->SetSelected(LetterCase::ToLower(text) == LetterCase::ToLower(name) + L" <dir>");
+                const FolderRow& row = items.Item(i)->Row();
+                items.Item(i)->SetSelected(row.IsFolder && LetterCase::ToLower(row.Name) == LetterCase::ToLower(name));
             }
             run.Run();
         },

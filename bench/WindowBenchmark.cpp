@@ -96,7 +96,7 @@ public:
 
     // Only on the window's thread, inside Invoke.
     [[nodiscard]] FormVarnook& Form() { return *form_; }
-    [[nodiscard]] HWND List() const { return form_->ListViewFolderItems().ControlHwnd(); }
+    [[nodiscard]] HWND List() const { return form_->Controls().ListViewFolderItems().ControlHwnd(); }
     [[nodiscard]] int MessageBoxes() const { return messageBoxes_; }
 
 private:
@@ -239,8 +239,8 @@ void MeasureNewFile(const WindowOnThread& window, const std::wstring& folder)
         const int rows = RowCount(window.List());
         const auto created = Clock::now();
         {
-            const FileHandle file(::CreateFileW(
-                path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+            const FileHandle file(
+                ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         }
         while (RowCount(window.List()) != rows + 1 && Clock::now() - created < std::chrono::seconds(2)) {
             ::Sleep(1);
@@ -281,12 +281,13 @@ void MeasureIdle()
 // The tree's line alone selected, as a click on it leaves the window.
 void SelectLine(FormVarnook& form, const std::wstring& name)
 {
-    auto& items = form.ListViewFolderItems().ListItems();
-    const std::wstring line = LetterCase::ToLower(name + FolderListing::FolderSuffix);
+    auto& items = form.Controls().ListViewFolderItems().ListItems();
+    const std::wstring lowered = LetterCase::ToLower(name);
     for (std::int32_t i = 0; i < items.Count(); ++i) {
-        items.Item(i)->SetSelected(LetterCase::ToLower(items.Item(i)->Text(0)) == line);
+        const FolderRow& row = items.Item(i)->Row();
+        items.Item(i)->SetSelected(row.IsFolder && LetterCase::ToLower(row.Name) == lowered);
     }
-    form.CommandProcess().SetEnabled(items.SelectedCount() == 1);
+    form.Controls().CommandProcess().SetEnabled(items.SelectedCount() == 1);
 }
 
 // Upper case and the new moment through subfolders, started with Process

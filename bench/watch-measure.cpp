@@ -4,9 +4,9 @@
 
 #include "Benchmark.h"
 
+#include "platform/Boundary.h"
 #include "platform/Handles.h"
 #include "platform/PlatformText.h"
-#include "runtime/Boundary.h"
 #include "services/FileNotification.h"
 
 #include <algorithm>

@@ -1,11 +1,10 @@
 #include "app/DateShortcuts.h"
 
-#include "app/FolderListing.h"
 #include "runtime/RuntimeError.h"
 
-DateShortcuts::DateShortcuts(FormVarnookState& state, WindowServices& window, Settings& settings,
-    std::function<std::wstring()> currentFolder)
-    : state_(state), window_(window), settings_(settings), currentFolder_(std::move(currentFolder))
+DateShortcuts::DateShortcuts(
+    FormVarnookState& state, WindowServices& window, Settings& settings, const CurrentFolder& folder)
+    : state_(state), window_(window), settings_(settings), folder_(folder)
 {
 }
 
@@ -27,7 +26,7 @@ void DateShortcuts::KeyReleased(WPARAM key)
     }
 }
 
-// The item's own moment on disk; the line's Modified text is read back only
+// The item's own moment on disk; the moment the line was listed with only
 // when the item can no longer be reached.
 void DateShortcuts::TakeFromSelectedLine()
 {
@@ -39,13 +38,12 @@ void DateShortcuts::TakeFromSelectedLine()
     if (line == nullptr) {
         throw TypeMismatchError();
     }
-    const std::wstring path =
-        fileSystem_.AddFolderBackslash(currentFolder_()) + FolderListing::LineName(line->Text(0), line->Tag() == L"1");
-    if (const auto moment = fileSystem_.GetModifiedMoment(path)) {
-        ShowMoment(*moment);
-        return;
+    const std::optional<OleDate> onDisk = fileSystem_.GetModifiedMoment(folder_.PathOf(line->Row()));
+    const std::optional<OleDate> moment = onDisk ? onDisk : line->Row().Modified;
+    if (!moment) {
+        throw TypeMismatchError();
     }
-    ShowMoment(Variant(line->Text(1)).ToDate());
+    ShowMoment(*moment);
 }
 
 void DateShortcuts::Recall()

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "app/CurrentFolder.h"
 #include "app/FormVarnookState.h"
 #include "app/WindowServices.h"
 #include "services/FileSystem.h"
 #include "settings/Settings.h"
-
-#include <functional>
-#include <string>
 
 // F1, F2 and F3 on the pickers while Modified is checked: F1 takes the
 // moment of the selected line's item, F3 stores the pickers' moment and F2
@@ -16,8 +14,7 @@ class DateShortcuts {
 public:
     static constexpr const wchar_t* Failure = L"Fout bij het instellen van gewijzigd";
 
-    DateShortcuts(FormVarnookState& state, WindowServices& window, Settings& settings,
-        std::function<std::wstring()> currentFolder);
+    DateShortcuts(FormVarnookState& state, WindowServices& window, Settings& settings, const CurrentFolder& folder);
 
     // A key released anywhere in the window.
     void KeyReleased(WPARAM key);
@@ -31,6 +28,6 @@ private:
     FormVarnookState& state_;
     WindowServices& window_;
     Settings& settings_;
-    std::function<std::wstring()> currentFolder_;
+    const CurrentFolder& folder_;
     FileSystem fileSystem_;
 };

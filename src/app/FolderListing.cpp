@@ -3,8 +3,7 @@
 #include "app/NameSort.h"
 #include "app/PathCompaction.h"
 
-FolderListing::FolderListing(FormVarnookState& state, std::function<std::wstring()> currentFolder)
-    : state_(state), currentFolder_(std::move(currentFolder))
+FolderListing::FolderListing(FormVarnookState& state, const CurrentFolder& folder) : state_(state), folder_(folder)
 {
 }
 
@@ -36,7 +35,7 @@ void FolderListing::FillFolderList()
 
 void FolderListing::Fill()
 {
-    const std::wstring folder = currentFolder_();
+    const std::wstring folder = folder_.Path();
     ShowFolderLabel(folder);
     RestoreColumnWidths();
 
@@ -78,12 +77,8 @@ void FolderListing::AddLines(const std::wstring& folder, std::vector<std::wstrin
     const std::wstring prefix = fileSystem_.AddFolderBackslash(folder);
     auto& items = state_.ListViewFolderItems().ListItems();
     for (const auto& path : paths) {
-        const std::wstring name = folders ? fileSystem_.ExtractFolderTitle(path) : fileSystem_.ExtractFileTitle(path);
-        ListItemState* line = items.Item(items.Add(folders ? name + FolderSuffix : name));
-        line->SetTag(folders ? L"1" : L"0");
-        const Variant moment =
-            folders ? fileSystem_.GetFolderDateTime(prefix + name) : fileSystem_.GetFileDateTime(prefix + name);
-        line->SetText(1, moment.ToText());
+        std::wstring name = folders ? fileSystem_.ExtractFolderTitle(path) : fileSystem_.ExtractFileTitle(path);
+        items.Add(fileSystem_.ReadFolderRow(prefix, std::move(name), folders));
     }
 }
 
@@ -102,10 +97,14 @@ std::int32_t FolderListing::ExcludedAttributes(FormVarnookState& state)
     return state.CheckOptionsHiddensystem().Value() == 1 ? 0 : FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 }
 
-std::wstring FolderListing::LineName(const std::wstring& text, bool isFolder)
+std::wstring FolderListing::RowText(const FolderRow& row, std::int32_t column) const
 {
-    const std::wstring suffix = FolderSuffix;
-    const bool hasSuffix =
-        text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-    return isFolder && hasSuffix ? text.substr(0, text.size() - suffix.size()) : text;
+    switch (column) {
+    case NameColumn:
+        return row.IsFolder ? row.Name + FolderSuffix : row.Name;
+    case ModifiedColumn:
+        return row.Modified ? row.Modified->ToText() : std::wstring();
+    default:
+        return {};
+    }
 }

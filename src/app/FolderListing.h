@@ -1,28 +1,30 @@
 #pragma once
 
+#include "app/CurrentFolder.h"
 #include "app/FormVarnookState.h"
+#include "controls/listview/ListRowTexts.h"
 #include "services/FileSystem.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 // Shows the current folder: its path in the folder label and one line per
-// subfolder (" <DIR>", tag "1") and per file (tag "0") in the folder list,
-// folders first, each group sorted by name, each line with its modification
-// moment. While a processing run works on the lines, a fill is put off until
-// the run has ended, so the run never works on lines a re-listing replaced.
-class FolderListing {
+// subfolder and per file in the folder list, folders first, each group
+// sorted by name, each line with its modification moment. It also words the
+// lines as they are drawn: a folder's name followed by " <DIR>", the moment
+// in the user's regional format. While a processing run works on the lines,
+// a fill is put off until the run has ended, so the run never works on lines
+// a re-listing replaced.
+class FolderListing final : public ListRowTexts {
 public:
     static constexpr const wchar_t* FolderSuffix = L" <DIR>";
     static constexpr std::int32_t ScrollBarAllowance = 16;
+    // The list's columns.
+    static constexpr std::int32_t NameColumn = 0;
+    static constexpr std::int32_t ModifiedColumn = 1;
 
-    // A folder line's name is its text less the trailing " <DIR>"; a file
-    // line's text is its name as it stands.
-    [[nodiscard]] static std::wstring LineName(const std::wstring& text, bool isFolder);
-
-    FolderListing(FormVarnookState& state, std::function<std::wstring()> currentFolder);
+    FolderListing(FormVarnookState& state, const CurrentFolder& folder);
 
     // The exclusion mask the Hidden/System option gives: 6 (hidden and
     // system) while it is unchecked, 0 while it is checked.
@@ -37,6 +39,8 @@ public:
     // Carries out a fill that was asked for during a run, once it has ended.
     void FillDeferred();
 
+    [[nodiscard]] std::wstring RowText(const FolderRow& row, std::int32_t column) const override;
+
 private:
     void Fill();
     void ShowFolderLabel(const std::wstring& folder);
@@ -45,7 +49,7 @@ private:
     void AllowForScrollBar();
 
     FormVarnookState& state_;
-    std::function<std::wstring()> currentFolder_;
+    const CurrentFolder& folder_;
     FileSystem fileSystem_;
     std::vector<std::int32_t> columnWidths_;
     bool runInProgress_ = false;

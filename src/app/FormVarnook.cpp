@@ -1,12 +1,13 @@
 #include "app/FormVarnook.h"
 
+#include "about/FormAbout.h"
 #include "app/ControlIds.h"
 #include "app/FormVarnookDesign.h"
-#include "app/FormVarnookParts.h"
-#include "app/ModuleVarnook.h"
 #include "platform/Dpi.h"
 #include "platform/PendingMessages.h"
 #include "resource.h"
+
+#include <utility>
 
 namespace {
 
@@ -16,68 +17,26 @@ namespace Design = FormVarnookDesign;
 // leaves its inside to the form's background.
 constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD FormExStyle = WS_EX_CONTROLPARENT;
-constexpr int WatchFilter = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME |
-    FILE_NOTIFY_CHANGE_ATTRIBUTES | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE;
+constexpr int WatchFilter = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_ATTRIBUTES |
+    FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE;
 constexpr int WatchInterval = 10;
-
-RECT Place(const Design::Placement& placement, UINT dpi)
-{
-    return Dpi::FromTwips(placement.Left, placement.Top, placement.Width, placement.Height, dpi);
-}
+constexpr WORD EnterKey = VK_RETURN;
 
 } // namespace
 
 FormVarnook::Parts::Parts(FormVarnook& form)
-    : services(form.Hwnd(), form.program_.ApplicationTitle()),
-      systemMenu(form.site_, L"SystemMenuVarnook"),
-      infoFrame(form.site_, L"InfoFrameVarnook", Place(Design::InfoFrameVarnook, form.site_.Dpi()),
-          ControlIds::InfoFrameVarnook),
-      frameFolder(L"Folder", Place(Design::FrameFolder, form.site_.Dpi()), form.Hwnd(), ControlIds::FrameFolder),
-      browse(L"Browse", Place(Design::CommandFolderBrowse, form.site_.Dpi()), form.Hwnd(),
-          ControlIds::CommandFolderBrowse),
-      folderLabel(L"", Place(Design::LabelFolderCurrentfolder, form.site_.Dpi()), form.Hwnd(),
-          ControlIds::LabelFolderCurrentfolder),
-      list(form.site_, L"ListViewFolderItems", Place(Design::ListViewFolderItems, form.site_.Dpi()),
-          ControlIds::ListViewFolderItems),
-      frameModified(L"Modified", Place(Design::FrameModified, form.site_.Dpi()), form.Hwnd(),
-          ControlIds::FrameModified),
-      labelDate(L"Date:", Place(Design::LabelModifiedDate, form.site_.Dpi()), form.Hwnd(),
-          ControlIds::LabelModifiedDate),
-      datePicker(form.site_, L"DateTimePickerModifiedDate", Place(Design::DateTimePickerModifiedDate, form.site_.Dpi()),
-          ControlIds::DateTimePickerModifiedDate),
-      labelTime(L"Time:", Place(Design::LabelModifiedTime, form.site_.Dpi()), form.Hwnd(),
-          ControlIds::LabelModifiedTime),
-      timePicker(form.site_, L"DateTimePickerModifiedTime", Place(Design::DateTimePickerModifiedTime, form.site_.Dpi()),
-          ControlIds::DateTimePickerModifiedTime),
-      process(L"Process", Place(Design::CommandProcess, form.site_.Dpi()), form.Hwnd(), ControlIds::CommandProcess),
-      selectAll(L"Select All", Place(Design::CommandSelectall, form.site_.Dpi()), form.Hwnd(),
-          ControlIds::CommandSelectall),
-      refresh(L"Refresh", Place(Design::CommandRefresh, form.site_.Dpi()), form.Hwnd(), ControlIds::CommandRefresh),
-      frameOptions(L"Options", Place(Design::FrameOptions, form.site_.Dpi()), form.Hwnd(), ControlIds::FrameOptions),
-      conversion(Design::ConversionEntries(), Place(Design::ComboOptionsConversion, form.site_.Dpi()), form.Hwnd(),
-          ControlIds::ComboOptionsConversion),
-      log(L"Log", Place(Design::CheckOptionsLog, form.site_.Dpi()), form.Hwnd(), ControlIds::CheckOptionsLog),
-      subfolders(L"Subfolders", Place(Design::CheckOptionsSubfolders, form.site_.Dpi()), form.Hwnd(),
-          ControlIds::CheckOptionsSubfolders),
-      modified(L"Modified", Place(Design::CheckOptionsModified, form.site_.Dpi()), form.Hwnd(),
-          ControlIds::CheckOptionsModified),
-      ignoreReadonly(L"Ignore Read-only", Place(Design::CheckOptionsIgnorereadonly, form.site_.Dpi()), form.Hwnd(),
-          ControlIds::CheckOptionsIgnorereadonly),
-      hiddenSystem(L"Hidden/System", Place(Design::CheckOptionsHiddensystem, form.site_.Dpi()), form.Hwnd(),
-          ControlIds::CheckOptionsHiddensystem),
-      progress(form.site_, L"ProgressBarVarnook", Place(Design::ProgressBarVarnook, form.site_.Dpi()),
-          ControlIds::ProgressBarVarnook),
-      listing(form, [&form] { return form.dialogs_.FolderName(); }),
-      run(form, services, listing, form.watch_, form.log_, [&form] { return form.dialogs_.FolderName(); },
+    : controls(form.site_), services(form.Hwnd(), form.program_.ApplicationTitle()), listing(controls, form.folder_),
+      run(controls, services, listing, form.watch_, form.log_, form.folder_,
           [&form] { return form.specialFolders_.GetExplorerFolder(); }),
-      shortcuts(form, services, form.settings_, [&form] { return form.dialogs_.FolderName(); })
+      shortcuts(controls, services, form.settings_, form.folder_)
 {
 }
 
-FormVarnook::FormVarnook() : site_(nullptr), watch_(*this) {}
+FormVarnook::FormVarnook() : site_(nullptr), watch_(*this)
+{
+}
 
-FormVarnook::FormVarnook(std::wstring registryKey)
-    : site_(nullptr), settings_(std::move(registryKey)), watch_(*this)
+FormVarnook::FormVarnook(std::wstring registryKey) : site_(nullptr), settings_(std::move(registryKey)), watch_(*this)
 {
 }
 
@@ -125,17 +84,12 @@ bool FormVarnook::CreateFormWindow()
 void FormVarnook::CreateParts()
 {
     parts_ = std::make_unique<Parts>(*this);
-    font_ = site_.HostFont().Create(site_.Dpi());
-    for (StandardControl* control : std::initializer_list<StandardControl*>{&parts_->frameFolder, &parts_->browse,
-             &parts_->folderLabel, &parts_->frameModified, &parts_->labelDate, &parts_->labelTime, &parts_->process,
-             &parts_->selectAll, &parts_->refresh, &parts_->frameOptions, &parts_->conversion, &parts_->log,
-             &parts_->subfolders, &parts_->modified, &parts_->ignoreReadonly, &parts_->hiddenSystem}) {
-        control->SetFont(static_cast<HFONT>(font_.Get()));
-    }
-    parts_->systemMenu.SetEvents(this);
-    parts_->list.SetEvents(this);
-    parts_->modified.SetClickHandler([this] { ModifiedClicked(); });
-    parts_->hiddenSystem.SetClickHandler([this] { HiddenSystemClicked(); });
+    FormVarnookControls& controls = parts_->controls;
+    controls.SystemMenuVarnook().SetEvents(this);
+    controls.ListViewFolderItems().SetEvents(this);
+    controls.ListViewFolderItems().SetRowTexts(&parts_->listing);
+    controls.CheckOptionsModified().SetClickHandler([this] { ModifiedClicked(); });
+    controls.CheckOptionsHiddensystem().SetClickHandler([this] { HiddenSystemClicked(); });
     PendingMessages::AddKeyPreview(Hwnd());
     PendingMessages::AddNavigation(Hwnd());
 }
@@ -143,24 +97,18 @@ void FormVarnook::CreateParts()
 void FormVarnook::RunLoadSequence()
 {
     loading_ = true;
-    parts_->systemMenu.ReadProperties(Design::SystemMenuVarnookSettings());
-    parts_->infoFrame.ReadProperties(Design::InfoFrameVarnookSettings());
-    parts_->infoFrame.Resize();
-    parts_->list.ReadProperties(Design::ListViewFolderItemsSettings());
-    parts_->datePicker.ReadProperties(Design::DateTimePickerModifiedDateSettings());
-    parts_->timePicker.ReadProperties(Design::DateTimePickerModifiedTimeSettings());
-    parts_->progress.ReadProperties(Design::ProgressBarVarnookSettings());
-
-    ApplyCaptions(*this);
+    FormVarnookControls& controls = parts_->controls;
+    controls.ReadDesign();
+    controls.ApplyCaptions(program_);
     parts_->listing.RecordColumnWidths();
-    parts_->frameModified.Enable(false);
+    controls.FrameModified().Enable(false);
     ModifiedClicked();
     SYSTEMTIME now{};
     ::GetLocalTime(&now);
-    parts_->datePicker.SetValue(Variant(OleDate::FromSystemTime(now).value_or(OleDate())));
-    parts_->timePicker.SetValue(parts_->datePicker.Value());
+    controls.DateTimePickerModifiedDate().SetValue(Variant(OleDate::FromSystemTime(now).value_or(OleDate())));
+    controls.DateTimePickerModifiedTime().SetValue(controls.DateTimePickerModifiedDate().Value());
     RestoreOptions();
-    dialogs_.SetFolderName(settings_.LastFolder());
+    folder_.SetPath(settings_.LastFolder());
     dialogs_.SetOwnerHwnd(Hwnd());
     watch_.SetFilter(WatchFilter);
     watch_.SetInterval(WatchInterval);
@@ -176,23 +124,25 @@ void FormVarnook::RunLoadSequence()
 // load's own listing follows.
 void FormVarnook::RestoreOptions()
 {
-    parts_->conversion.SetListIndex(settings_.Conversion());
-    parts_->log.SetValue(settings_.Log() ? 1 : 0);
-    parts_->subfolders.SetValue(settings_.Subfolders() ? 1 : 0);
-    parts_->modified.SetValue(settings_.Modified() ? 1 : 0);
-    parts_->ignoreReadonly.SetValue(settings_.IgnoreReadonly() ? 1 : 0);
-    parts_->hiddenSystem.SetValue(settings_.HiddenSystem() ? 1 : 0);
+    FormVarnookControls& controls = parts_->controls;
+    controls.ComboOptionsConversion().SetListIndex(settings_.Conversion());
+    controls.CheckOptionsLog().SetValue(settings_.Log() ? 1 : 0);
+    controls.CheckOptionsSubfolders().SetValue(settings_.Subfolders() ? 1 : 0);
+    controls.CheckOptionsModified().SetValue(settings_.Modified() ? 1 : 0);
+    controls.CheckOptionsIgnorereadonly().SetValue(settings_.IgnoreReadonly() ? 1 : 0);
+    controls.CheckOptionsHiddensystem().SetValue(settings_.HiddenSystem() ? 1 : 0);
 }
 
 void FormVarnook::SaveOptions()
 {
-    settings_.SetLastFolder(dialogs_.FolderName());
-    settings_.SetConversion(static_cast<std::uint8_t>(parts_->conversion.ListIndex()));
-    settings_.SetLog(parts_->log.Value() != 0);
-    settings_.SetSubfolders(parts_->subfolders.Value() != 0);
-    settings_.SetModified(parts_->modified.Value() != 0);
-    settings_.SetIgnoreReadonly(parts_->ignoreReadonly.Value() != 0);
-    settings_.SetHiddenSystem(parts_->hiddenSystem.Value() != 0);
+    FormVarnookControls& controls = parts_->controls;
+    settings_.SetLastFolder(folder_.Path());
+    settings_.SetConversion(static_cast<std::uint8_t>(controls.ComboOptionsConversion().ListIndex()));
+    settings_.SetLog(controls.CheckOptionsLog().Value() != 0);
+    settings_.SetSubfolders(controls.CheckOptionsSubfolders().Value() != 0);
+    settings_.SetModified(controls.CheckOptionsModified().Value() != 0);
+    settings_.SetIgnoreReadonly(controls.CheckOptionsIgnorereadonly().Value() != 0);
+    settings_.SetHiddenSystem(controls.CheckOptionsHiddensystem().Value() != 0);
 }
 
 void FormVarnook::PostOnce(UINT message)
@@ -203,7 +153,26 @@ void FormVarnook::PostOnce(UINT message)
     }
 }
 
+// Whatever fails in a handler (a listing, a run, a dialog) is told to the
+// user in the words a failing watch uses, and the window stays usable.
 LRESULT FormVarnook::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
+{
+    try {
+        return Dispatch(message, wparam, lparam);
+    } catch (...) {
+        ReportFailure();
+        return 0;
+    }
+}
+
+void FormVarnook::ReportFailure()
+{
+    if (parts_ != nullptr) {
+        parts_->services.ShowWarning(std::wstring(ProcessingRun::AccessError) + folder_.Path(), MessageBoxButtons::Ok);
+    }
+}
+
+LRESULT FormVarnook::Dispatch(UINT message, WPARAM wparam, LPARAM lparam)
 {
     switch (message) {
     case WM_ACTIVATE:
@@ -267,7 +236,7 @@ void FormVarnook::OnActivate(WPARAM wparam)
 void FormVarnook::OnStartWatch()
 {
     if (!unloaded_ && !parts_->run.InProgress()) {
-        watch_.Create(dialogs_.FolderName());
+        watch_.Create(folder_.Path());
     }
 }
 
@@ -314,91 +283,225 @@ void FormVarnook::OnTimer()
     }
 }
 
-ListView& FormVarnook::ListViewFolderItems()
+// Enter and Esc reach the window as IDOK and IDCANCEL through dialog
+// navigation: they are no commands of any control and are ignored.
+void FormVarnook::OnCommand(int id, int code)
 {
-    return parts_->list;
+    if (code != BN_CLICKED || parts_ == nullptr) {
+        return;
+    }
+    FormVarnookControls& controls = parts_->controls;
+    switch (id) {
+    case ControlIds::CommandFolderBrowse:
+        Browse();
+        break;
+    case ControlIds::CommandProcess:
+        parts_->run.Run();
+        break;
+    case ControlIds::CommandSelectall:
+        SelectAll();
+        break;
+    case ControlIds::CommandRefresh:
+        Refresh();
+        break;
+    case ControlIds::CheckOptionsLog:
+        controls.CheckOptionsLog().OnClicked();
+        break;
+    case ControlIds::CheckOptionsSubfolders:
+        controls.CheckOptionsSubfolders().OnClicked();
+        break;
+    case ControlIds::CheckOptionsModified:
+        controls.CheckOptionsModified().OnClicked();
+        break;
+    case ControlIds::CheckOptionsIgnorereadonly:
+        controls.CheckOptionsIgnorereadonly().OnClicked();
+        break;
+    case ControlIds::CheckOptionsHiddensystem:
+        controls.CheckOptionsHiddensystem().OnClicked();
+        break;
+    default:
+        break;
+    }
 }
-ComboBox& FormVarnook::ComboOptionsConversion()
+
+// A run works on the lines as they are; another folder under its feet
+// would make it rename the wrong items. The dialog opens on the current
+// folder and only tells which folder was chosen.
+void FormVarnook::Browse()
 {
-    return parts_->conversion;
+    if (parts_->run.InProgress()) {
+        return;
+    }
+    dialogs_.SetFolderName(folder_.Path());
+    dialogs_.SetTitle(folder_.Path());
+    const std::int16_t result = dialogs_.ShowBrowse();
+    if (result == CommonDialogs::FolderChosen) {
+        folder_.SetPath(dialogs_.FolderName());
+        ShowChosenFolder();
+    } else if (result == CommonDialogs::DriveUnreadable) {
+        parts_->services.Repaint();
+        parts_->services.ShowWarning(DriveError, MessageBoxButtons::Ok);
+    }
 }
-CheckBox& FormVarnook::CheckOptionsLog()
+
+void FormVarnook::ShowChosenFolder()
 {
-    return parts_->log;
+    const BusyPointer busy(parts_->services);
+    parts_->services.Repaint();
+    parts_->listing.FillFolderList();
+    // The running watch ends when this handler returns and restarts on
+    // the new folder; without one a new watch is started.
+    const bool watching = watch_.Active();
+    watch_.Destroy();
+    if (!watching) {
+        watchStartPosted_ = true;
+        PostOnce(StartWatchMessage);
+    }
 }
-CheckBox& FormVarnook::CheckOptionsSubfolders()
+
+void FormVarnook::SelectAll()
 {
-    return parts_->subfolders;
+    const BusyPointer busy(parts_->services);
+    ListView& list = parts_->controls.ListViewFolderItems();
+    LVITEMW item{LVIF_STATE};
+    item.state = LVIS_SELECTED;
+    item.stateMask = LVIS_SELECTED;
+    ::SendMessageW(list.ControlHwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    parts_->controls.CommandProcess().SetEnabled(list.ListItems().SelectedCount() != 0);
 }
-CheckBox& FormVarnook::CheckOptionsModified()
+
+void FormVarnook::Refresh()
 {
-    return parts_->modified;
+    ListFolder();
 }
-CheckBox& FormVarnook::CheckOptionsIgnorereadonly()
+
+void FormVarnook::ListFolder()
 {
-    return parts_->ignoreReadonly;
+    const BusyPointer busy(parts_->services);
+    parts_->listing.FillFolderList();
 }
-CheckBox& FormVarnook::CheckOptionsHiddensystem()
+
+void FormVarnook::ModifiedClicked()
 {
-    return parts_->hiddenSystem;
+    FormVarnookControls& controls = parts_->controls;
+    const bool enabled = controls.CheckOptionsModified().Value() != 0;
+    controls.FrameModified().Enable(enabled);
+    controls.LabelModifiedDate().Enable(enabled);
+    controls.DateTimePickerModifiedDate().SetEnabled(enabled);
+    controls.LabelModifiedTime().Enable(enabled);
+    controls.DateTimePickerModifiedTime().SetEnabled(enabled);
 }
-DateTimePicker& FormVarnook::DateTimePickerModifiedDate()
+
+void FormVarnook::HiddenSystemClicked()
 {
-    return parts_->datePicker;
+    if (!loading_) {
+        ListFolder();
+    }
 }
-DateTimePicker& FormVarnook::DateTimePickerModifiedTime()
+
+void FormVarnook::FileChange()
 {
-    return parts_->timePicker;
+    if (relisting_.Change(::GetTickCount64())) {
+        ::KillTimer(Hwnd(), RelistTimer);
+        ListFolder();
+    } else {
+        ::SetTimer(Hwnd(), RelistTimer, static_cast<UINT>(RelistSchedule::QuietPeriod), nullptr);
+    }
 }
-ProgressBar& FormVarnook::ProgressBarVarnook()
+
+void FormVarnook::FolderChange()
 {
-    return parts_->progress;
+    parts_->services.ShowWarning(FolderChanged, MessageBoxButtons::Ok);
+    folder_.SetPath(program_.ExecutableFolder());
+    ListFolder();
 }
-CommandButton& FormVarnook::CommandProcess()
+
+// A re-listing that failed ends the watch; the user hears which folder could
+// not be read, and Terminate watches again.
+void FormVarnook::HandlerFailed(std::exception_ptr)
 {
-    return parts_->process;
+    ReportFailure();
 }
-Label& FormVarnook::LabelFolderCurrentfolder()
+
+// A new watch on the folder that is current now; none once the window is closing.
+void FormVarnook::Terminate()
 {
-    return parts_->folderLabel;
+    if (!unloaded_) {
+        watch_.Create(folder_.Path());
+    }
 }
-SystemMenu& FormVarnook::SystemMenuVarnook()
+
+// A right click's selection change is no left click: only button 1 decides
+// about Process.
+void FormVarnook::ItemClick(ListItem& item, std::int16_t button)
 {
-    return parts_->systemMenu;
+    if (button == 1) {
+        parts_->controls.CommandProcess().SetEnabled(
+            parts_->controls.ListViewFolderItems().ListItems().SelectedCount() != 0);
+    } else if (button == 2) {
+        pendingProperties_ = folder_.PathOf(item.Row());
+        PostOnce(ShowPropertiesMessage);
+    }
 }
-InfoFrame& FormVarnook::InfoFrameVarnook()
+
+void FormVarnook::ItemDblClick(ListItem& item, std::int16_t)
 {
-    return parts_->infoFrame;
+    pendingOpen_ = folder_.PathOf(item.Row());
+    PostOnce(OpenItemMessage);
 }
-Frame& FormVarnook::FrameFolder()
+
+void FormVarnook::KeyDown(std::int16_t keycode)
 {
-    return parts_->frameFolder;
+    if (keycode == EnterKey && parts_->controls.ListViewFolderItems().ListItems().SelectedCount() > 0) {
+        PostOnce(ProcessFromListMessage);
+    }
 }
-CommandButton& FormVarnook::CommandFolderBrowse()
+
+void FormVarnook::OnProcessFromList()
 {
-    return parts_->browse;
+    parts_->run.Run();
 }
-Frame& FormVarnook::FrameModified()
+
+// The full path, with the folder as working folder: a folder named like a
+// program opens the folder, not the program.
+void FormVarnook::OnOpenItem()
 {
-    return parts_->frameModified;
+    const std::wstring path = std::exchange(pendingOpen_, std::wstring());
+    const BusyPointer busy(parts_->services);
+    if (!parts_->services.OpenDocument(path, folder_.Path())) {
+        parts_->services.ShowWarning(OpenError + path, MessageBoxButtons::Ok);
+    }
 }
-Label& FormVarnook::LabelModifiedDate()
+
+void FormVarnook::OnShowProperties()
 {
-    return parts_->labelDate;
+    const std::wstring path = std::exchange(pendingProperties_, std::wstring());
+    const BusyPointer busy(parts_->services);
+    if (!parts_->services.ShowProperties(path)) {
+        parts_->services.ShowWarning(PropertiesError + path, MessageBoxButtons::Ok);
+    }
 }
-Label& FormVarnook::LabelModifiedTime()
+
+// Every entry of the system menu leads to About. The system menu's command
+// arrives inside the frame's own menu handling; About's modal loop starts
+// from the top of the main loop instead.
+void FormVarnook::ItemClick(SystemMenuItem& item)
 {
-    return parts_->labelTime;
+    pendingAboutCaption_ = FormAbout::CaptionFor(item.Text());
+    PostOnce(ShowAboutMessage);
 }
-CommandButton& FormVarnook::CommandSelectall()
+
+void FormVarnook::OnShowAbout()
 {
-    return parts_->selectAll;
-}
-CommandButton& FormVarnook::CommandRefresh()
-{
-    return parts_->refresh;
-}
-Frame& FormVarnook::FrameOptions()
-{
-    return parts_->frameOptions;
+    FormAbout about;
+    about.SetCaption(std::exchange(pendingAboutCaption_, std::wstring()));
+    about.SetApplication(FormAbout::ApplicationLine(program_));
+    about.SetCopyright(program_.LegalCopyright());
+    about.SetWebsite(FormAbout::MakerWebsite);
+    about.SetIcon2(IconRef{IDI_VARNOOK});
+    {
+        const BusyPointer busy(parts_->services);
+        about.ShowModal(Hwnd());
+    }
+    parts_->services.Repaint();
 }

@@ -1,33 +1,25 @@
 #pragma once
 
-#include "app/FormVarnookState.h"
+#include "app/CurrentFolder.h"
+#include "app/DateShortcuts.h"
+#include "app/FolderListing.h"
+#include "app/FormVarnookControls.h"
+#include "app/PlatformWindowServices.h"
+#include "app/ProcessingRun.h"
 #include "app/RelistSchedule.h"
-#include "controls/DateTimePicker.h"
-#include "controls/ProgressBar.h"
 #include "controls/host/FormSite.h"
-#include "controls/listview/ListView.h"
-#include "controls/standard/CheckBox.h"
-#include "controls/standard/ComboBox.h"
-#include "controls/standard/CommandButton.h"
-#include "controls/standard/Label.h"
 #include "controls/listview/ListViewEvents.h"
 #include "controls/sysmenu/SystemMenuEvents.h"
 #include "dialogs/CommonDialogs.h"
 #include "platform/BaseWindow.h"
-#include "platform/Handles.h"
 #include "platform/ProgramInfo.h"
 #include "services/FileNotification.h"
-#include "services/FileSystem.h"
 #include "services/SpecialFolders.h"
 #include "settings/Logging.h"
 #include "settings/Settings.h"
 
 #include <memory>
 #include <string>
-
-class Frame;
-class InfoFrame;
-class SystemMenu;
 
 // The program's single main window: it lists the current folder, watches
 // it, and renames and re-dates the selected items on Process.
@@ -37,7 +29,6 @@ class SystemMenu;
 // the window with its controls and services goes when this object does,
 // after the main loop has returned. Nothing is freed under a running loop.
 class FormVarnook final : public BaseWindow<FormVarnook>,
-                          public FormVarnookState,
                           private FileNotificationObserver,
                           private ListViewEvents,
                           private SystemMenuEvents {
@@ -58,34 +49,21 @@ public:
     bool Load(int showCommand);
 
     [[nodiscard]] const ProgramInfo& Program() const noexcept { return program_; }
-
-    ListView& ListViewFolderItems() override;
-    ComboBox& ComboOptionsConversion() override;
-    CheckBox& CheckOptionsLog() override;
-    CheckBox& CheckOptionsSubfolders() override;
-    CheckBox& CheckOptionsModified() override;
-    CheckBox& CheckOptionsIgnorereadonly() override;
-    CheckBox& CheckOptionsHiddensystem() override;
-    DateTimePicker& DateTimePickerModifiedDate() override;
-    DateTimePicker& DateTimePickerModifiedTime() override;
-    ProgressBar& ProgressBarVarnook() override;
-    CommandButton& CommandProcess() override;
-    Label& LabelFolderCurrentfolder() override;
-
-    // The other controls, for the captions.
-    [[nodiscard]] SystemMenu& SystemMenuVarnook();
-    [[nodiscard]] InfoFrame& InfoFrameVarnook();
-    [[nodiscard]] Frame& FrameFolder();
-    [[nodiscard]] CommandButton& CommandFolderBrowse();
-    [[nodiscard]] Frame& FrameModified();
-    [[nodiscard]] Label& LabelModifiedDate();
-    [[nodiscard]] Label& LabelModifiedTime();
-    [[nodiscard]] CommandButton& CommandSelectall();
-    [[nodiscard]] CommandButton& CommandRefresh();
-    [[nodiscard]] Frame& FrameOptions();
+    // Only once the window is loaded.
+    [[nodiscard]] FormVarnookControls& Controls() { return parts_->controls; }
 
 private:
-    struct Parts;
+    // What the window holds once its own window exists: its controls and
+    // the procedures that work on them.
+    struct Parts {
+        explicit Parts(FormVarnook& form);
+
+        FormVarnookControls controls;
+        PlatformWindowServices services;
+        FolderListing listing;
+        ProcessingRun run;
+        DateShortcuts shortcuts;
+    };
 
     // Messages the window posts to itself, so that long or modal work starts
     // from the top of the message loop instead of inside a control's
@@ -105,8 +83,10 @@ private:
     void RestoreOptions();
     void SaveOptions();
     void PostOnce(UINT message);
+    void ReportFailure();
 
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
     void OnActivate(WPARAM wparam);
     void OnClose();
     void OnCommand(int id, int code);
@@ -121,12 +101,12 @@ private:
     void OnShowAbout();
 
     void Browse();
+    void ShowChosenFolder();
     void SelectAll();
     void Refresh();
     void ModifiedClicked();
     void HiddenSystemClicked();
     void ListFolder();
-    [[nodiscard]] std::wstring LinePath(const ListItemState& line) const;
 
     void FileChange() override;
     void FolderChange() override;
@@ -141,14 +121,13 @@ private:
 
     ProgramInfo program_;
     FormSite site_;
-    FileSystem fileSystem_;
+    CurrentFolder folder_;
     CommonDialogs dialogs_;
     SpecialFolders specialFolders_;
     Logging log_;
     Settings settings_;
     FileNotification watch_;
     RelistSchedule relisting_;
-    GdiObject font_;
     std::unique_ptr<Parts> parts_;
 
     bool loading_ = false;

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "app/ControlIds.h"
 #include "controls/host/PropertyStore.h"
 #include "platform/Win32.h"
 
 #include <string>
 #include <vector>
 
-// The main window as designed: where each control lies (left, top, width,
-// height in twips of the client area; controls drawn inside a frame are
-// placed by the frame's origin) with its design caption, and the stored
-// settings of each component.
+// The main window as designed: each control with where it lies (left, top,
+// width, height in twips of the client area; controls drawn inside a frame
+// are placed by the frame's origin), its design caption and its identifier;
+// the stored settings of each component; and the Dutch captions the user
+// sees in place of the design's English ones.
 namespace FormVarnookDesign {
 
 struct Placement {
@@ -19,36 +21,51 @@ struct Placement {
     int Height;
 };
 
+struct Control {
+    Placement Place;
+    const wchar_t* Caption;
+    int Id;
+};
+
 // A control placed inside a frame, by the frame's own coordinates.
-constexpr Placement Within(Placement frame, Placement offset)
+constexpr Placement Within(const Control& frame, Placement offset)
 {
-    return {frame.Left + offset.Left, frame.Top + offset.Top, offset.Width, offset.Height};
+    return {frame.Place.Left + offset.Left, frame.Place.Top + offset.Top, offset.Width, offset.Height};
 }
 
 constexpr int ClientWidth = 7815;
 constexpr int ClientHeight = 7080;
 
-constexpr Placement InfoFrameVarnook{0, 0, 7815, 945};
-constexpr Placement FrameFolder{120, 990, 5175, 4455};
-constexpr Placement CommandFolderBrowse = Within(FrameFolder, {240, 360, 1215, 375});
-constexpr Placement LabelFolderCurrentfolder = Within(FrameFolder, {240, 930, 4695, 255});
-constexpr Placement ListViewFolderItems = Within(FrameFolder, {240, 1320, 4695, 2895});
-constexpr Placement FrameModified{120, 5460, 5175, 1140};
-constexpr Placement LabelModifiedDate = Within(FrameModified, {240, 360, 495, 255});
-constexpr Placement DateTimePickerModifiedDate = Within(FrameModified, {840, 300, 1335, 315});
-constexpr Placement LabelModifiedTime = Within(FrameModified, {240, 720, 495, 255});
-constexpr Placement DateTimePickerModifiedTime = Within(FrameModified, {840, 660, 1335, 315});
-constexpr Placement CommandProcess{6120, 1080, 1575, 375};
-constexpr Placement CommandSelectall{6120, 1560, 1575, 375};
-constexpr Placement CommandRefresh{6120, 2040, 1575, 375};
-constexpr Placement FrameOptions{5400, 4020, 2295, 2580};
-constexpr Placement ComboOptionsConversion = Within(FrameOptions, {240, 300, 1815, 315});
-constexpr Placement CheckOptionsLog = Within(FrameOptions, {240, 720, 1815, 255});
-constexpr Placement CheckOptionsSubfolders = Within(FrameOptions, {240, 1080, 1815, 255});
-constexpr Placement CheckOptionsModified = Within(FrameOptions, {240, 1440, 1935, 255});
-constexpr Placement CheckOptionsIgnorereadonly = Within(FrameOptions, {240, 1800, 1815, 255});
-constexpr Placement CheckOptionsHiddensystem = Within(FrameOptions, {240, 2160, 1815, 255});
-constexpr Placement ProgressBarVarnook{120, 6720, 7575, 255};
+namespace Id = ControlIds;
+
+constexpr Control InfoFrameVarnook{{0, 0, 7815, 945}, L"", Id::InfoFrameVarnook};
+constexpr Control FrameFolder{{120, 990, 5175, 4455}, L"Folder", Id::FrameFolder};
+constexpr Control CommandFolderBrowse{Within(FrameFolder, {240, 360, 1215, 375}), L"Browse", Id::CommandFolderBrowse};
+constexpr Control LabelFolderCurrentfolder{
+    Within(FrameFolder, {240, 930, 4695, 255}), L"", Id::LabelFolderCurrentfolder};
+constexpr Control ListViewFolderItems{Within(FrameFolder, {240, 1320, 4695, 2895}), L"", Id::ListViewFolderItems};
+constexpr Control FrameModified{{120, 5460, 5175, 1140}, L"Modified", Id::FrameModified};
+constexpr Control LabelModifiedDate{Within(FrameModified, {240, 360, 495, 255}), L"Date:", Id::LabelModifiedDate};
+constexpr Control DateTimePickerModifiedDate{
+    Within(FrameModified, {840, 300, 1335, 315}), L"", Id::DateTimePickerModifiedDate};
+constexpr Control LabelModifiedTime{Within(FrameModified, {240, 720, 495, 255}), L"Time:", Id::LabelModifiedTime};
+constexpr Control DateTimePickerModifiedTime{
+    Within(FrameModified, {840, 660, 1335, 315}), L"", Id::DateTimePickerModifiedTime};
+constexpr Control CommandProcess{{6120, 1080, 1575, 375}, L"Process", Id::CommandProcess};
+constexpr Control CommandSelectall{{6120, 1560, 1575, 375}, L"Select All", Id::CommandSelectall};
+constexpr Control CommandRefresh{{6120, 2040, 1575, 375}, L"Refresh", Id::CommandRefresh};
+constexpr Control FrameOptions{{5400, 4020, 2295, 2580}, L"Options", Id::FrameOptions};
+constexpr Control ComboOptionsConversion{Within(FrameOptions, {240, 300, 1815, 315}), L"", Id::ComboOptionsConversion};
+constexpr Control CheckOptionsLog{Within(FrameOptions, {240, 720, 1815, 255}), L"Log", Id::CheckOptionsLog};
+constexpr Control CheckOptionsSubfolders{
+    Within(FrameOptions, {240, 1080, 1815, 255}), L"Subfolders", Id::CheckOptionsSubfolders};
+constexpr Control CheckOptionsModified{
+    Within(FrameOptions, {240, 1440, 1935, 255}), L"Modified", Id::CheckOptionsModified};
+constexpr Control CheckOptionsIgnorereadonly{
+    Within(FrameOptions, {240, 1800, 1815, 255}), L"Ignore Read-only", Id::CheckOptionsIgnorereadonly};
+constexpr Control CheckOptionsHiddensystem{
+    Within(FrameOptions, {240, 2160, 1815, 255}), L"Hidden/System", Id::CheckOptionsHiddensystem};
+constexpr Control ProgressBarVarnook{{120, 6720, 7575, 255}, L"", Id::ProgressBarVarnook};
 
 // The letter-case styles in their fixed order: the position is the style.
 [[nodiscard]] std::vector<std::wstring> ConversionEntries();
@@ -59,5 +76,34 @@ constexpr Placement ProgressBarVarnook{120, 6720, 7575, 255};
 [[nodiscard]] PropertyStore DateTimePickerModifiedDateSettings();
 [[nodiscard]] PropertyStore DateTimePickerModifiedTimeSettings();
 [[nodiscard]] PropertyStore ProgressBarVarnookSettings();
+
+// The Dutch captions, put on the controls at load. The styles replace the
+// design's entries in place, so a stored style index means the same style.
+struct Caption {
+    int Id;
+    const wchar_t* Text;
+};
+inline constexpr Caption DutchCaptions[] = {
+    {Id::FrameFolder, L"Map"},
+    {Id::CommandFolderBrowse, L"Bladeren"},
+    {Id::FrameModified, L"Gewijzigd"},
+    {Id::LabelModifiedDate, L"Datum:"},
+    {Id::LabelModifiedTime, L"Tijd:"},
+    {Id::CommandProcess, L"Verwerken"},
+    {Id::CommandSelectall, L"Alles Selecteren"},
+    {Id::CommandRefresh, L"Vernieuwen"},
+    {Id::FrameOptions, L"Opties"},
+    {Id::CheckOptionsLog, L"Logboek"},
+    {Id::CheckOptionsSubfolders, L"Submappen"},
+    {Id::CheckOptionsModified, L"Gewijzigd"},
+    {Id::CheckOptionsIgnorereadonly, L"Alleen-lezen Negeren"},
+    {Id::CheckOptionsHiddensystem, L"Verborgen/Systeem"},
+};
+inline constexpr const wchar_t* DutchColumns[] = {L"Naam", L"Gewijzigd"};
+inline constexpr const wchar_t* DutchStyles[] = {
+    L"Huidige letter", L"Grote letter", L"Kleine letter", L"Begin letter", L"Woord letter"};
+// The system menu's About entry: these around the product's name.
+inline constexpr const wchar_t* DutchAboutBefore = L"&Over ";
+inline constexpr const wchar_t* DutchAboutAfter = L"...";
 
 } // namespace FormVarnookDesign

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/CheckBoxState.h"
-#include "app/ComboBoxState.h"
-#include "app/CommandButtonState.h"
-#include "app/DateTimePickerState.h"
-#include "app/LabelState.h"
-#include "app/ListViewState.h"
-#include "app/ProgressBarState.h"
+#include "controls/DateTimePickerState.h"
+#include "controls/ProgressBarState.h"
+#include "controls/listview/ListViewState.h"
+#include "controls/standard/CheckBoxState.h"
+#include "controls/standard/ComboBoxState.h"
+#include "controls/standard/CommandButtonState.h"
+#include "controls/standard/LabelState.h"
 
 // The state that the main window's procedures (the processing run, the
 // folder listing, the handlers) read and write, under the controls' names.

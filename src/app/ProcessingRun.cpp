@@ -23,10 +23,9 @@ std::wstring SummaryText(std::int32_t errors)
 } // namespace
 
 ProcessingRun::ProcessingRun(FormVarnookState& state, WindowServices& window, FolderListing& listing,
-    FileNotification& watch, Logging& log, std::function<std::wstring()> currentFolder,
-    std::function<std::wstring()> explorerFolder)
-    : state_(state), window_(window), listing_(listing), watch_(watch), log_(log),
-      currentFolder_(std::move(currentFolder)), explorerFolder_(std::move(explorerFolder))
+    FileNotification& watch, Logging& log, const CurrentFolder& folder, std::function<std::wstring()> explorerFolder)
+    : state_(state), window_(window), listing_(listing), watch_(watch), log_(log), folder_(folder),
+      explorerFolder_(std::move(explorerFolder))
 {
 }
 
@@ -39,21 +38,24 @@ void ProcessingRun::Run()
         return;
     }
     std::exception_ptr failure;
-    try {
-        Begin();
-        ProcessWorkList();
-    } catch (...) {
-        failure = std::current_exception();
-    }
-    inProgress_ = false;
-    listing_.SetRunInProgress(false);
-    try {
-        ResetWindow();
-        listing_.FillDeferred();
-    } catch (...) {
-        // One failure per run is reported: the first.
-        if (!failure) {
+    {
+        const BusyPointer busy(window_);
+        try {
+            Begin();
+            ProcessWorkList();
+        } catch (...) {
             failure = std::current_exception();
+        }
+        inProgress_ = false;
+        listing_.SetRunInProgress(false);
+        try {
+            ResetWindow();
+            listing_.FillDeferred();
+        } catch (...) {
+            // One failure per run is reported: the first.
+            if (!failure) {
+                failure = std::current_exception();
+            }
         }
     }
     if (failure) {
@@ -65,14 +67,12 @@ void ProcessingRun::Begin()
 {
     inProgress_ = true;
     listing_.SetRunInProgress(true);
-    window_.SetMousePointer(MousePointer::Hourglass);
 }
 
 void ProcessingRun::ResetWindow()
 {
     state_.CommandProcess().SetEnabled(false);
     state_.ProgressBarVarnook().SetValue(0);
-    window_.SetMousePointer(MousePointer::Default);
 }
 
 void ProcessingRun::ProcessWorkList()
@@ -114,7 +114,7 @@ void ProcessingRun::ProcessWorkList()
 
 void ProcessingRun::RefreshExplorerViews()
 {
-    const std::wstring folder = currentFolder_();
+    const std::wstring& folder = folder_.Path();
     if (!folder.empty() && folder == explorerFolder_()) {
         window_.NotifyAssociationChanged();
         window_.SetFocus();
@@ -124,19 +124,18 @@ void ProcessingRun::RefreshExplorerViews()
 std::vector<ProcessingRun::WorkItem> ProcessingRun::BuildWorkList()
 {
     std::vector<WorkItem> work;
-    const std::wstring prefix = fileSystem_.AddFolderBackslash(currentFolder_());
     auto& items = state_.ListViewFolderItems().ListItems();
     for (std::int32_t index = 0; index < items.Count(); ++index) {
         const ListItemState* line = items.Item(index);
         if (!line->Selected()) {
             continue;
         }
-        const bool isFolder = line->Tag() == L"1";
-        const std::wstring path = prefix + FolderListing::LineName(line->Text(0), isFolder);
-        if (isFolder && Checked(state_.CheckOptionsSubfolders())) {
+        const FolderRow& row = line->Row();
+        const std::wstring path = folder_.PathOf(row);
+        if (row.IsFolder && Checked(state_.CheckOptionsSubfolders())) {
             AppendContents(path, work);
         }
-        work.push_back({path, index, isFolder});
+        work.push_back({path, index, row.IsFolder});
     }
     return work;
 }
@@ -202,10 +201,7 @@ bool ProcessingRun::RenameEntry(WorkItem& item, int style)
         return false;
     }
     item.Path = newPath;
-    if (ListItemState* line = Line(item.ItemIndex)) {
-        const std::wstring title = fileSystem_.ExtractFileTitle(newPath);
-        line->SetText(0, item.IsFolder ? title + FolderListing::FolderSuffix : title);
-    }
+    ShowRenamed(item);
     return true;
 }
 
@@ -239,12 +235,28 @@ bool ProcessingRun::DateEntry(const WorkItem& item)
         throw;
     }
     restore();
-    if (ListItemState* line = dated ? Line(item.ItemIndex) : nullptr) {
-        const Variant shown =
-            item.IsFolder ? fileSystem_.GetFolderDateTime(item.Path) : fileSystem_.GetFileDateTime(item.Path);
-        line->SetText(1, shown.ToText());
+    if (dated) {
+        ShowDated(item);
     }
     return dated;
+}
+
+void ProcessingRun::ShowRenamed(const WorkItem& item)
+{
+    if (ListItemState* line = Line(item.ItemIndex)) {
+        FolderRow row = line->Row();
+        row.Name = fileSystem_.ExtractFileTitle(item.Path);
+        line->SetRow(std::move(row));
+    }
+}
+
+void ProcessingRun::ShowDated(const WorkItem& item)
+{
+    if (ListItemState* line = Line(item.ItemIndex)) {
+        FolderRow row = line->Row();
+        row.Modified = fileSystem_.GetModifiedMoment(item.Path);
+        line->SetRow(std::move(row));
+    }
 }
 
 // The date picker's calendar date with the time picker's time of day, as a

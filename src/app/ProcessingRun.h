@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CurrentFolder.h"
 #include "app/FolderListing.h"
 #include "app/FormVarnookState.h"
 #include "app/WindowServices.h"
@@ -33,7 +34,7 @@ public:
     static constexpr const wchar_t* OpenError = L"Fout bij het openen van ";
 
     ProcessingRun(FormVarnookState& state, WindowServices& window, FolderListing& listing, FileNotification& watch,
-        Logging& log, std::function<std::wstring()> currentFolder, std::function<std::wstring()> explorerFolder);
+        Logging& log, const CurrentFolder& folder, std::function<std::wstring()> explorerFolder);
 
     // Refused (returns at once) while a run is in progress.
     void Run();
@@ -48,6 +49,8 @@ private:
     void Begin();
     void ProcessWorkList();
     void ResetWindow();
+    void ShowRenamed(const WorkItem& item);
+    void ShowDated(const WorkItem& item);
     void RefreshExplorerViews();
     void AppendContents(const std::wstring& folder, std::vector<WorkItem>& work);
     void AppendFiles(const std::wstring& folder, std::vector<WorkItem>& work);
@@ -65,7 +68,7 @@ private:
     FolderListing& listing_;
     FileNotification& watch_;
     Logging& log_;
-    std::function<std::wstring()> currentFolder_;
+    const CurrentFolder& folder_;
     std::function<std::wstring()> explorerFolder_;
     FileSystem fileSystem_;
     bool inProgress_ = false;

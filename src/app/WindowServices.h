@@ -36,3 +36,21 @@ public:
     // views refresh.
     virtual void NotifyAssociationChanged() = 0;
 };
+
+// The hourglass for as long as the object lives, then the pointer it found:
+// a handler that runs nested inside a longer one (inside a run's message
+// processing, say) leaves the longer one's hourglass behind it.
+class BusyPointer {
+public:
+    explicit BusyPointer(WindowServices& window) : window_(window), found_(window.GetMousePointer())
+    {
+        window_.SetMousePointer(MousePointer::Hourglass);
+    }
+    ~BusyPointer() { window_.SetMousePointer(found_); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    WindowServices& window_;
+    MousePointer found_;
+};

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/DateTimePickerState.h"
 #include "controls/DateTimePickerEvents.h"
 #include "controls/DateTimePickerModule.h"
+#include "controls/DateTimePickerState.h"
 #include "controls/host/ComponentFont.h"
 #include "controls/host/VisualComponent.h"
 #include "controls/plumbing/Subclassing.h"

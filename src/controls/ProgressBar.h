@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ProgressBarState.h"
+#include "controls/ProgressBarState.h"
 #include "controls/host/VisualComponent.h"
 #include "platform/Handles.h"
 

@@ -1,8 +1,8 @@
 #include "dialogs/CommonDialogs.h"
 
 #include "dialogs/ModuleCommonDialogs.h"
+#include "platform/Boundary.h"
 #include "platform/Handles.h"
-#include "runtime/Boundary.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "dialogs/ModuleCommonDialogs.h"
 
-#include "runtime/Boundary.h"
+#include "platform/Boundary.h"
 
 int CALLBACK BrowseCallbackProc(HWND dialog, UINT message, LPARAM, LPARAM data) noexcept
 {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/Boundary.h"
 #include "platform/Win32.h"
-#include "runtime/Boundary.h"
 
 #include <string>
 

@@ -2,6 +2,7 @@
 
 #include "runtime/OleDate.h"
 #include "runtime/Variant.h"
+#include "services/FolderRow.h"
 
 #include <cstdint>
 #include <optional>
@@ -47,6 +48,11 @@ public:
     // The last-write moment of a file or folder as a local date, none when it
     // cannot be read; unlike the text it keeps the century.
     [[nodiscard]] std::optional<OleDate> GetModifiedMoment(const std::wstring& path) const;
+    // The row of the item `name` of a folder (`prefix` ends in a backslash),
+    // read in one look at the item. Its moment and attributes stay unknown
+    // when the item cannot be reached or is no longer of the kind it was
+    // listed as.
+    [[nodiscard]] FolderRow ReadFolderRow(const std::wstring& prefix, std::wstring name, bool isFolder) const;
     // Sets creation, last-access and last-write time to a local moment given
     // as a date or as text that reads as one; raises TypeMismatchError when
     // it is neither.

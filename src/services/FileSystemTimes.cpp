@@ -162,6 +162,12 @@ std::optional<FILETIME> LocalToUtc(const SYSTEMTIME& local)
     return result;
 }
 
+std::optional<OleDate> LocalMoment(const WIN32_FILE_ATTRIBUTE_DATA& data)
+{
+    const auto local = UtcToLocal(data.ftLastWriteTime);
+    return local ? OleDate::FromSystemTime(*local) : std::nullopt;
+}
+
 // The file forms read files only and the folder forms folders only, as
 // opening a folder without backup semantics would fail.
 Variant ModifiedText(const std::wstring& path, bool isFolder)
@@ -216,11 +222,18 @@ Variant FileSystem::GetFolderDateTime(const std::wstring& folder) const
 std::optional<OleDate> FileSystem::GetModifiedMoment(const std::wstring& path) const
 {
     const auto data = ReadAttributeData(path);
-    if (!data) {
-        return std::nullopt;
+    return data ? LocalMoment(*data) : std::nullopt;
+}
+
+FolderRow FileSystem::ReadFolderRow(const std::wstring& prefix, std::wstring name, bool isFolder) const
+{
+    FolderRow row{std::move(name), isFolder};
+    const auto data = ReadAttributeData(prefix + row.Name);
+    if (data && IsDirectory(*data) == isFolder) {
+        row.Modified = LocalMoment(*data);
+        row.Attributes = static_cast<std::int32_t>(data->dwFileAttributes);
     }
-    const auto local = UtcToLocal(data->ftLastWriteTime);
-    return local ? OleDate::FromSystemTime(*local) : std::nullopt;
+    return row;
 }
 
 bool FileSystem::SetFileDateTime(const std::wstring& file, const Variant& datetime) const

@@ -11,7 +11,7 @@ class DateShortcutsTest : public ProcessingTestBed {
 protected:
     DateShortcutsTest() { state.CheckOptionsModified().SetValue(1); }
 
-    [[nodiscard]] OleDate Shown()
+    [[nodiscard]] OleDate PickersMoment()
     {
         return state.DateTimePickerModifiedDate().Value().ToDate().WithTimeOf(
             state.DateTimePickerModifiedTime().Value().ToDate());
@@ -19,7 +19,7 @@ protected:
 
     TempRegistryKey key;
     Settings settings{key.Path()};
-    DateShortcuts shortcuts{state, window, settings, [this] { return folder; }};
+    DateShortcuts shortcuts{state, window, settings, folder};
 };
 
 TEST_F(DateShortcutsTest, F1TakesTheItemsOwnMomentWithItsCentury)
@@ -28,10 +28,24 @@ TEST_F(DateShortcutsTest, F1TakesTheItemsOwnMomentWithItsCentury)
     FileSystem().SetFileDateTime(temp.MakeFile(L"oud.txt"), Variant(old));
     List();
     Select(L"oud.txt");
-    // As a two-digit-year short date shows it: read back, it would be 2025.
-    Line(L"oud.txt")->SetText(1, L"1-5-25 14:03:05");
+    FolderRow listed = Line(L"oud.txt")->Row();
+    listed.Modified = OleDate::FromParts(2025, 5, 1, 14, 3, 5);
+    Line(L"oud.txt")->SetRow(listed);
     shortcuts.KeyReleased(VK_F1);
-    EXPECT_EQ(Shown(), old);
+    EXPECT_EQ(PickersMoment(), old);
+    EXPECT_TRUE(window.warnings.empty());
+}
+
+TEST_F(DateShortcutsTest, F1TakesTheListedMomentOfAnItemThatIsGone)
+{
+    const OleDate old = *OleDate::FromParts(1925, 5, 1, 14, 3, 5);
+    const std::wstring file = temp.MakeFile(L"weg.txt");
+    FileSystem().SetFileDateTime(file, Variant(old));
+    List();
+    Select(L"weg.txt");
+    ::DeleteFileW(file.c_str());
+    shortcuts.KeyReleased(VK_F1);
+    EXPECT_EQ(PickersMoment(), old);
     EXPECT_TRUE(window.warnings.empty());
 }
 
@@ -42,21 +56,21 @@ TEST_F(DateShortcutsTest, F1NeedsModifiedAndASelectedLineWithTheFocus)
     temp.MakeFile(L"c.txt");
     List();
     SetMoment(2001, 1, 1, 1, 1, 1);
-    const OleDate before = Shown();
+    const OleDate before = PickersMoment();
     shortcuts.KeyReleased(VK_F1);
-    EXPECT_EQ(Shown(), before);
+    EXPECT_EQ(PickersMoment(), before);
 
     Select(L"a.txt");
     state.CheckOptionsModified().SetValue(0);
     shortcuts.KeyReleased(VK_F1);
-    EXPECT_EQ(Shown(), before);
+    EXPECT_EQ(PickersMoment(), before);
     EXPECT_TRUE(window.warnings.empty());
 
     state.CheckOptionsModified().SetValue(1);
     Select(L"b.txt");
     state.ListViewFolderItems().ListItems().SetFocusedIndex(2);
     shortcuts.KeyReleased(VK_F1);
-    EXPECT_EQ(Shown(), before);
+    EXPECT_EQ(PickersMoment(), before);
     EXPECT_EQ(WarningTexts(), (std::vector<std::wstring>{DateShortcuts::Failure}));
 }
 
@@ -70,7 +84,7 @@ TEST_F(DateShortcutsTest, F3StoresThePickersMomentAndF2RecallsIt)
     EXPECT_EQ(settings.ShortcutDate().ToText(), L"7-8-2019 06:05:04");
     SetMoment(2024, 1, 2, 3, 4, 5);
     shortcuts.KeyReleased(VK_F2);
-    EXPECT_EQ(Shown(), *OleDate::FromParts(2019, 8, 7, 6, 5, 4));
+    EXPECT_EQ(PickersMoment(), *OleDate::FromParts(2019, 8, 7, 6, 5, 4));
 }
 
 } // namespace

@@ -6,14 +6,16 @@ namespace {
 
 using FolderListingTest = ProcessingTestBed;
 
-std::vector<std::wstring> LineTexts(FormVarnookModel& state)
+// Each line's item: its name, and whether it is a folder.
+std::vector<std::wstring> LineItems(FormVarnookModel& state)
 {
-    std::vector<std::wstring> texts;
-    auto& items = state.ListViewFolderItems().ListItems();
-    for (std::int32_t i = 0; i < items.Count(); ++i) {
-        texts.push_back(items.Item(i)->Text(0) + L"|" + items.Item(i)->Tag());
+    std::vector<std::wstring> items;
+    auto& lines = state.ListViewFolderItems().ListItems();
+    for (std::int32_t i = 0; i < lines.Count(); ++i) {
+        const FolderRow& row = lines.Item(i)->Row();
+        items.push_back(row.Name + (row.IsFolder ? L"|folder" : L"|file"));
     }
-    return texts;
+    return items;
 }
 
 } // namespace
@@ -27,9 +29,9 @@ TEST_F(FolderListingTest, FoldersFirstThenFilesEachSortedByName)
     temp.MakeFile(L"alpha.txt");
     temp.MakeFile(L"10.txt");
     List();
-    EXPECT_EQ(LineTexts(state),
+    EXPECT_EQ(LineItems(state),
         (std::vector<std::wstring>{
-            L"_x <DIR>|1", L"a <DIR>|1", L"B <DIR>|1", L"10.txt|0", L"alpha.txt|0", L"Zeta.txt|0"}));
+            L"_x|folder", L"a|folder", L"B|folder", L"10.txt|file", L"alpha.txt|file", L"Zeta.txt|file"}));
 }
 
 TEST_F(FolderListingTest, LinesCarryTheModificationMoment)
@@ -39,8 +41,8 @@ TEST_F(FolderListingTest, LinesCarryTheModificationMoment)
     ASSERT_TRUE(FileSystem().SetFileDateTime(file, Variant(L"7-12-2026 14:03:05")));
     ASSERT_TRUE(FileSystem().SetFolderDateTime(sub, Variant(L"1-1-2000 00:00:00")));
     List();
-    EXPECT_EQ(Line(L"a.txt")->Text(1), L"7-12-2026 14:03:05");
-    EXPECT_EQ(Line(L"sub <DIR>")->Text(1), L"1-1-2000 00:00:00");
+    EXPECT_EQ(Shown(L"a.txt", 1), L"7-12-2026 14:03:05");
+    EXPECT_EQ(Shown(L"sub <DIR>", 1), L"1-1-2000 00:00:00");
 }
 
 TEST_F(FolderListingTest, HiddenAndSystemItemsFollowTheOption)
@@ -49,10 +51,10 @@ TEST_F(FolderListingTest, HiddenAndSystemItemsFollowTheOption)
     FileSystem().SetFolderAttributes(temp.MakeFolder(L"system"), FILE_ATTRIBUTE_SYSTEM);
     temp.MakeFile(L"plain.txt");
     List();
-    EXPECT_EQ(LineTexts(state), std::vector<std::wstring>{L"plain.txt|0"});
+    EXPECT_EQ(LineItems(state), std::vector<std::wstring>{L"plain.txt|file"});
     state.CheckOptionsHiddensystem().SetValue(1);
     List();
-    EXPECT_EQ(LineTexts(state), (std::vector<std::wstring>{L"system <DIR>|1", L"hidden.txt|0", L"plain.txt|0"}));
+    EXPECT_EQ(LineItems(state), (std::vector<std::wstring>{L"system|folder", L"hidden.txt|file", L"plain.txt|file"}));
 }
 
 TEST_F(FolderListingTest, LastColumnMakesRoomForTheScrollBarOnlyWhenNeeded)
@@ -89,20 +91,20 @@ TEST_F(FolderListingTest, LabelShowsTheFolderWholeOrShortenedWithTooltip)
     auto& label = state.LabelFolderCurrentfolder();
     label.SetWidth(5000);
     List();
-    EXPECT_EQ(label.Caption(), folder);
+    EXPECT_EQ(label.Caption(), folder.Path());
     EXPECT_EQ(label.ToolTipText(), L"");
 
     label.SetWidth(150);
     List();
-    EXPECT_NE(label.Caption(), folder);
+    EXPECT_NE(label.Caption(), folder.Path());
     EXPECT_NE(label.Caption().find(L"..."), std::wstring::npos);
     EXPECT_LE(PathCompaction(nullptr).TextWidth(label.Caption()), 150);
-    EXPECT_EQ(label.ToolTipText(), folder);
+    EXPECT_EQ(label.ToolTipText(), folder.Path());
 }
 
 TEST_F(FolderListingTest, MissingFolderGivesAnEmptyList)
 {
-    folder = temp / L"missing";
+    folder.SetPath(temp / L"missing");
     List();
     EXPECT_EQ(state.ListViewFolderItems().ListItems().Count(), 0);
 }

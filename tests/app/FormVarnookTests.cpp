@@ -88,11 +88,11 @@ TEST_F(FormVarnookTest, LoadingListsTheStoredFolderOnceAndRestoredModifiedEnable
     FormVarnook& loaded = Load();
 
     EXPECT_EQ(FolderListingCounter::Count(), 1);
-    EXPECT_EQ(loaded.ListViewFolderItems().ListItems().Count(), 1);
-    EXPECT_EQ(loaded.CheckOptionsHiddensystem().Value(), 1);
-    EXPECT_TRUE(loaded.DateTimePickerModifiedDate().Enabled());
-    EXPECT_TRUE(loaded.DateTimePickerModifiedTime().Enabled());
-    EXPECT_FALSE(loaded.CommandProcess().Enabled());
+    EXPECT_EQ(loaded.Controls().ListViewFolderItems().ListItems().Count(), 1);
+    EXPECT_EQ(loaded.Controls().CheckOptionsHiddensystem().Value(), 1);
+    EXPECT_TRUE(loaded.Controls().DateTimePickerModifiedDate().Enabled());
+    EXPECT_TRUE(loaded.Controls().DateTimePickerModifiedTime().Enabled());
+    EXPECT_FALSE(loaded.Controls().CommandProcess().Enabled());
 }
 
 // A run that cannot date a read-only file waits on a failure box, then on
@@ -104,7 +104,7 @@ TEST_F(FormVarnookTest, ARunKeepsTheHourglassThroughItsBoxesRefusesBrowseAndGive
     ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
     stored.SetModified(true);
     FormVarnook& loaded = Load();
-    loaded.ListViewFolderItems().ListItems().Item(0)->SetSelected(true);
+    loaded.Controls().ListViewFolderItems().ListItems().Item(0)->SetSelected(true);
 
     std::vector<bool> hourglassInBoxes;
     std::vector<size_t> dialogsAfterBrowse;

@@ -4,6 +4,7 @@
 #include "runtime/RuntimeError.h"
 #include "services/FileStepSeam.h"
 #include "support/ActionWindow.h"
+#include "support/FormStateWithParts.h"
 
 #include <regex>
 #include <stdexcept>
@@ -43,7 +44,7 @@ TEST_F(ProcessingRunTest, NothingSelectedIsAnEmptyRun)
     state.CommandProcess().SetEnabled(true);
     run.Run();
     EXPECT_TRUE(window.warnings.empty());
-    EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"a.txt"});
+    EXPECT_EQ(NamesIn(folder.Path()), std::set<std::wstring>{L"a.txt"});
     EXPECT_FALSE(state.CommandProcess().Enabled());
     EXPECT_EQ(state.ProgressBarVarnook().Value(), 0);
     EXPECT_EQ(window.GetMousePointer(), MousePointer::Default);
@@ -58,7 +59,7 @@ TEST_F(ProcessingRunTest, CurrentCaseWithoutModifiedChangesNothingButDeselects)
     Select(L"mixed Case.txt");
     Choose(0, false);
     run.Run();
-    EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"mixed Case.txt"});
+    EXPECT_EQ(NamesIn(folder.Path()), std::set<std::wstring>{L"mixed Case.txt"});
     EXPECT_EQ(Moment(temp / L"mixed Case.txt"), before);
     EXPECT_FALSE(Line(L"mixed Case.txt")->Selected());
     EXPECT_TRUE(window.warnings.empty());
@@ -70,14 +71,14 @@ TEST_F(ProcessingRunTest, StylesRenameTheWholeNameAndUpdateTheLine)
         {1, L"MY REPORT.TXT"}, {2, L"my report.txt"}, {3, L"My report.txt"}, {4, L"My Report.txt"}};
     for (const auto& [style, expected] : styles) {
         TempFolder own;
-        folder = own.Path();
+        folder.SetPath(own.Path());
         own.MakeFile(L"my report.TXT", "inhoud");
         List();
         Select(L"my report.TXT");
         Choose(style, false);
         run.Run();
-        EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{expected}) << "style " << style;
-        EXPECT_EQ(state.ListViewFolderItems().ListItems().Item(0)->Text(0), expected);
+        EXPECT_EQ(NamesIn(folder.Path()), std::set<std::wstring>{expected}) << "style " << style;
+        EXPECT_EQ(state.ListViewFolderItems().ListItems().Item(0)->Row().Name, expected);
         EXPECT_EQ(TempFolder::ReadAll(own / expected), "inhoud");
     }
     EXPECT_TRUE(window.warnings.empty());
@@ -90,7 +91,7 @@ TEST_F(ProcessingRunTest, NameAlreadyInTheStyleIsStillASuccess)
     Select(L"KLAAR.TXT");
     Choose(1, false);
     run.Run();
-    EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"KLAAR.TXT"});
+    EXPECT_EQ(NamesIn(folder.Path()), std::set<std::wstring>{L"KLAAR.TXT"});
     EXPECT_TRUE(window.warnings.empty());
 }
 
@@ -115,11 +116,11 @@ TEST_F(ProcessingRunTest, RenamedItemGetsTheMomentUnderItsNewName)
     });
     run.Run();
     EXPECT_EQ(looked, (std::vector<std::wstring>{temp / L"MAP", temp / L"MAP", temp / L"OUD.TXT", temp / L"OUD.TXT"}));
-    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"OUD.TXT", L"MAP"}));
+    EXPECT_EQ(NamesIn(folder.Path()), (std::set<std::wstring>{L"OUD.TXT", L"MAP"}));
     EXPECT_EQ(FileSystem().GetFileDateTime(temp / L"OUD.TXT").ToText(), L"15-7-2026 09:30:15");
     EXPECT_EQ(Moment(temp / L"MAP"), L"15-7-2026 09:30:15");
-    EXPECT_EQ(Line(L"OUD.TXT")->Text(1), L"15-7-2026 09:30:15");
-    EXPECT_EQ(Line(L"MAP <DIR>")->Text(1), L"15-7-2026 09:30:15");
+    EXPECT_EQ(Shown(L"OUD.TXT", 1), L"15-7-2026 09:30:15");
+    EXPECT_EQ(Shown(L"MAP <DIR>", 1), L"15-7-2026 09:30:15");
     EXPECT_TRUE(window.warnings.empty());
 }
 
@@ -166,14 +167,14 @@ TEST_F(ProcessingRunTest, SubfoldersAreProcessedChildrenFirstAndKeepTheirMoment)
     SetMoment(2024, 2, 29, 23, 59, 58);
     run.Run();
     EXPECT_TRUE(window.warnings.empty());
-    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"TOP", L"loose.txt"}));
+    EXPECT_EQ(NamesIn(folder.Path()), (std::set<std::wstring>{L"TOP", L"loose.txt"}));
     EXPECT_EQ(NamesIn(temp / L"TOP"), (std::set<std::wstring>{L"A.TXT", L"SUB", L"OTHER"}));
     EXPECT_EQ(NamesIn(temp / L"TOP\\SUB\\DEEPER"), std::set<std::wstring>{L"C.TXT"});
     for (const auto* below : {L"TOP", L"TOP\\SUB", L"TOP\\SUB\\DEEPER", L"TOP\\OTHER", L"TOP\\SUB\\B.TXT"}) {
         EXPECT_EQ(Moment(temp / below), L"29-2-2024 23:59:58") << testing::PrintToString(std::wstring(below));
     }
-    EXPECT_EQ(Line(L"TOP <DIR>")->Text(1), L"29-2-2024 23:59:58");
-    EXPECT_EQ(Line(L"loose.txt")->Text(0), L"loose.txt");
+    EXPECT_EQ(Shown(L"TOP <DIR>", 1), L"29-2-2024 23:59:58");
+    EXPECT_EQ(Shown(L"loose.txt", 0), L"loose.txt");
 }
 
 TEST_F(ProcessingRunTest, WithoutSubfoldersOnlyTheFolderItself)
@@ -183,7 +184,7 @@ TEST_F(ProcessingRunTest, WithoutSubfoldersOnlyTheFolderItself)
     Select(L"top <DIR>");
     Choose(1, false);
     run.Run();
-    EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"TOP"});
+    EXPECT_EQ(NamesIn(folder.Path()), std::set<std::wstring>{L"TOP"});
     EXPECT_EQ(NamesIn(temp / L"TOP"), std::set<std::wstring>{L"inner.txt"});
 }
 
@@ -224,7 +225,7 @@ TEST_F(ProcessingRunTest, ReadOnlyItemsKeepTheirMomentUnlessIgnored)
     SetMoment(2011, 11, 11, 11, 11, 11);
     run.Run();
     const auto renamed = temp / L"Alleen Lezen.txt";
-    EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"Alleen Lezen.txt"});
+    EXPECT_EQ(NamesIn(folder.Path()), std::set<std::wstring>{L"Alleen Lezen.txt"});
     EXPECT_EQ(Moment(renamed), before);
     EXPECT_EQ(WarningTexts(), (std::vector<std::wstring>{AccessError + renamed, L"1 ontoegankelijk object gevonden"}));
 
@@ -248,7 +249,7 @@ TEST_F(ProcessingRunTest, FailedRenameFollowedByADateChangeCountsOnceAsAFailure)
     Choose(1, true);
     SetMoment(2015, 5, 5, 5, 5, 5);
     run.Run();
-    EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"bezet.txt"});
+    EXPECT_EQ(NamesIn(folder.Path()), std::set<std::wstring>{L"bezet.txt"});
     EXPECT_EQ(Moment(file), L"5-5-2015 05:05:05");
     EXPECT_EQ(WarningTexts(), (std::vector<std::wstring>{AccessError + file, L"1 ontoegankelijk object gevonden"}));
 }
@@ -260,7 +261,7 @@ TEST_F(ProcessingRunTest, AnItemLeftUnderATemporaryNameIsReportedThere)
     for (const bool logged : {false, true}) {
         SCOPED_TRACE(logged);
         TempFolder own;
-        folder = own.Path();
+        folder.SetPath(own.Path());
         own.MakeFile(L"foto.jpg", "beeld");
         List();
         Select(L"foto.jpg");
@@ -282,7 +283,7 @@ TEST_F(ProcessingRunTest, AnItemLeftUnderATemporaryNameIsReportedThere)
             GTEST_SKIP() << "this file system renames case-only in place";
         }
         const std::wstring report = AccessError + (own / L"foto.jpg") + L", dat nu " + temporary + L" heet";
-        EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{FileSystem().ExtractFileTitle(temporary)});
+        EXPECT_EQ(NamesIn(folder.Path()), std::set<std::wstring>{FileSystem().ExtractFileTitle(temporary)});
         if (logged) {
             EXPECT_NE(TempFolder::ReadAll(log.FileName()).find(AnsiText::Encode(report)), std::string::npos);
         } else {
@@ -354,7 +355,7 @@ TEST_F(ProcessingRunTest, ShowingTheFolderInTheFileManagerRefreshesItsViews)
     Select(L"a.txt");
     run.Run();
     EXPECT_EQ(window.associationChangedCount, 0);
-    explorerFolder = folder;
+    explorerFolder = folder.Path();
     Select(L"a.txt");
     run.Run();
     EXPECT_EQ(window.associationChangedCount, 1);
@@ -372,30 +373,14 @@ TEST_F(ProcessingRunTest, AnErrorInOneEntryLeavesTheOthersAndTheEndOfTheRun)
     struct BrokenPicker final : DateTimePickerState {
         Variant Value() const override { throw TypeMismatchError(); }
         void SetValue(const Variant&) override {}
-    };
-    struct StateWithBrokenPicker final : FormVarnookState {
-        FormVarnookModel& model;
-        BrokenPicker picker;
-        explicit StateWithBrokenPicker(FormVarnookModel& m) : model(m) {}
-        ListViewState& ListViewFolderItems() override { return model.ListViewFolderItems(); }
-        ComboBoxState& ComboOptionsConversion() override { return model.ComboOptionsConversion(); }
-        CheckBoxState& CheckOptionsLog() override { return model.CheckOptionsLog(); }
-        CheckBoxState& CheckOptionsSubfolders() override { return model.CheckOptionsSubfolders(); }
-        CheckBoxState& CheckOptionsModified() override { return model.CheckOptionsModified(); }
-        CheckBoxState& CheckOptionsIgnorereadonly() override { return model.CheckOptionsIgnorereadonly(); }
-        CheckBoxState& CheckOptionsHiddensystem() override { return model.CheckOptionsHiddensystem(); }
-        DateTimePickerState& DateTimePickerModifiedDate() override { return picker; }
-        DateTimePickerState& DateTimePickerModifiedTime() override { return model.DateTimePickerModifiedTime(); }
-        ProgressBarState& ProgressBarVarnook() override { return model.ProgressBarVarnook(); }
-        CommandButtonState& CommandProcess() override { return model.CommandProcess(); }
-        LabelState& LabelFolderCurrentfolder() override { return model.LabelFolderCurrentfolder(); }
-    } broken(state);
-    ProcessingRun brokenRun{
-        broken, window, listing, watch, log, [this] { return folder; }, [] { return std::wstring(); }};
+    } picker;
+    FormStateWithParts broken(state);
+    broken.Use(picker);
+    ProcessingRun brokenRun{broken, window, listing, watch, log, folder, [] { return std::wstring(); }};
     state.CommandProcess().SetEnabled(true);
     brokenRun.Run();
 
-    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"A.TXT", L"B.TXT"}));
+    EXPECT_EQ(NamesIn(folder.Path()), (std::set<std::wstring>{L"A.TXT", L"B.TXT"}));
     EXPECT_EQ(WarningTexts(),
         (std::vector<std::wstring>{
             AccessError + temp / L"A.TXT", AccessError + temp / L"B.TXT", L"2 ontoegankelijke objecten gevonden"}));
@@ -423,45 +408,59 @@ TEST_F(ProcessingRunTest, WhileRunningASecondRunIsRefusedAndARelistingWaits)
     });
     run.Run();
     EXPECT_EQ(linesDuringRun, 2);
-    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"A.TXT", L"B.TXT", L"new.txt"}));
+    EXPECT_EQ(NamesIn(folder.Path()), (std::set<std::wstring>{L"A.TXT", L"B.TXT", L"new.txt"}));
     // The re-listing asked for during the run came after it.
     EXPECT_EQ(state.ListViewFolderItems().ListItems().Count(), 3);
-    EXPECT_EQ(Line(L"new.txt")->Tag(), L"0");
+    EXPECT_FALSE(Line(L"new.txt")->Row().IsFolder);
     EXPECT_EQ(state.ListViewFolderItems().ListItems().SelectedCount(), 0);
 }
 
+// The re-listing put off until the run's end fails: the failure reaches the
+// caller, and the run has still ended and put the window back.
 TEST_F(ProcessingRunTest, ARelistingThatFailsAfterTheRunIsReportedAndTheRunStillEnds)
 {
+    struct FailingLabel final : LabelState {
+        LabelState& label;
+        bool failing = false;
+        explicit FailingLabel(LabelState& shown) : label(shown) {}
+        std::wstring Caption() const override { return label.Caption(); }
+        void SetCaption(const std::wstring& caption) override
+        {
+            if (failing) {
+                throw std::runtime_error("listing failed");
+            }
+            label.SetCaption(caption);
+        }
+        std::wstring ToolTipText() const override { return label.ToolTipText(); }
+        void SetToolTipText(const std::wstring& text) override { label.SetToolTipText(text); }
+        std::int32_t Width() const override { return label.Width(); }
+        HFONT Font() const override { return label.Font(); }
+    } label(state.LabelFolderCurrentfolder());
+    FormStateWithParts failingState(state);
+    failingState.Use(label);
+    FolderListing failingListing{failingState, folder};
+    ProcessingRun failingRun{failingState, window, failingListing, watch, log, folder, [] { return std::wstring(); }};
     temp.MakeFile(L"a.txt");
-    bool failing = false;
-    FolderListing failingListing{state, [&] {
-                                     if (failing) {
-                                         throw std::runtime_error("listing failed");
-                                     }
-                                     return folder;
-                                 }};
     failingListing.RecordColumnWidths();
     failingListing.FillFolderList();
-    ProcessingRun failingRun{
-        state, window, failingListing, watch, log, [this] { return folder; }, [] { return std::wstring(); }};
     Select(L"a.txt");
     Choose(1, false);
     state.CommandProcess().SetEnabled(true);
     ActionWindow actions;
     actions.Post([&] {
         failingListing.FillFolderList();
-        failing = true;
+        label.failing = true;
     });
     EXPECT_THROW(failingRun.Run(), std::runtime_error);
-    EXPECT_EQ(NamesIn(folder), std::set<std::wstring>{L"A.TXT"});
+    EXPECT_EQ(NamesIn(folder.Path()), std::set<std::wstring>{L"A.TXT"});
     EXPECT_FALSE(failingRun.InProgress());
     EXPECT_FALSE(state.CommandProcess().Enabled());
     EXPECT_EQ(state.ProgressBarVarnook().Value(), 0);
     EXPECT_EQ(window.GetMousePointer(), MousePointer::Default);
 
-    failing = false;
+    label.failing = false;
     failingListing.FillFolderList();
-    EXPECT_EQ(Line(L"A.TXT")->Tag(), L"0");
+    EXPECT_EQ(ShownNames(), std::vector<std::wstring>{L"A.TXT"});
 }
 
 // Closing the program while a run works: the run stops after the entry in
@@ -494,7 +493,7 @@ TEST_F(ProcessingRunTest, AQuitRequestStopsTheRunAfterTheCurrentEntry)
     ASSERT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(quit.wParam, 3u);
 
-    EXPECT_EQ(NamesIn(folder), (std::set<std::wstring>{L"A.TXT", L"B.TXT", L"c.txt", L"d.txt"}));
+    EXPECT_EQ(NamesIn(folder.Path()), (std::set<std::wstring>{L"A.TXT", L"B.TXT", L"c.txt", L"d.txt"}));
     EXPECT_EQ(Attributes(temp / L"A.TXT"), FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(Attributes(temp / L"B.TXT"), 0);
     EXPECT_EQ(Moment(temp / L"B.TXT"), L"12-12-2012 12:12:12");
@@ -513,7 +512,7 @@ TEST_F(ProcessingRunTest, AHundredThousandEntriesAreAllWorkedThrough)
     if (many.empty()) {
         GTEST_SKIP() << "the test session made no folder of many files";
     }
-    folder = FileSystem().ExtractFolder(many);
+    folder.SetPath(FileSystem().ExtractFolder(many));
     List();
     Select(L"many-files <DIR>");
     state.CheckOptionsSubfolders().SetValue(1);

@@ -1,23 +1,32 @@
 #include "ProcessingTestBed.h"
 
-ListItemState* ProcessingTestBed::Line(const std::wstring& text)
+ListItemState* ProcessingTestBed::Line(const std::wstring& name)
 {
     auto& items = state.ListViewFolderItems().ListItems();
     for (std::int32_t i = 0; i < items.Count(); ++i) {
-        if (items.Item(i)->Text(0) == text) {
+        if (listing.RowText(items.Item(i)->Row(), FolderListing::NameColumn) == name) {
             return items.Item(i);
         }
     }
-    ADD_FAILURE() << "no line " << testing::PrintToString(text);
+    ADD_FAILURE() << "no line " << testing::PrintToString(name);
     static struct : ListItemState {
-        std::wstring Text(std::int32_t) const override { return {}; }
-        void SetText(std::int32_t, const std::wstring&) override {}
-        std::wstring Tag() const override { return {}; }
-        void SetTag(const std::wstring&) override {}
+        const FolderRow& Row() const override { return row; }
+        void SetRow(FolderRow) override {}
         bool Selected() const override { return false; }
         void SetSelected(bool) override {}
+        FolderRow row;
     } missing;
     return &missing;
+}
+
+std::vector<std::wstring> ProcessingTestBed::ShownNames()
+{
+    std::vector<std::wstring> names;
+    auto& items = state.ListViewFolderItems().ListItems();
+    for (std::int32_t i = 0; i < items.Count(); ++i) {
+        names.push_back(listing.RowText(items.Item(i)->Row(), FolderListing::NameColumn));
+    }
+    return names;
 }
 
 void ProcessingTestBed::Choose(int style, bool modified)

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "app/CurrentFolder.h"
 #include "app/FolderListing.h"
-#include "app/FormVarnookModel.h"
 #include "app/ProcessingRun.h"
 #include "platform/Handles.h"
 #include "services/FileNotificationObserver.h"
+#include "support/FormVarnookModel.h"
 #include "support/RecordingWindowServices.h"
 #include "support/TempFolder.h"
 
@@ -26,7 +27,7 @@ protected:
 
     TempFolder temp;
     TempFolder logFolder;
-    std::wstring folder = temp.Path();
+    CurrentFolder folder;
     FormVarnookModel state;
     WindowHandle owner{::CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
         ::GetModuleHandleW(nullptr), nullptr)};
@@ -35,17 +36,24 @@ protected:
     FileNotification watch{watchEvents};
     Logging log;
     std::wstring explorerFolder;
-    FolderListing listing{state, [this] { return folder; }};
-    ProcessingRun run{state, window, listing, watch, log, [this] { return folder; }, [this] { return explorerFolder; }};
+    FolderListing listing{state, folder};
+    ProcessingRun run{state, window, listing, watch, log, folder, [this] { return explorerFolder; }};
 
     ProcessingTestBed()
     {
+        folder.SetPath(temp.Path());
         log.SetFileName(logFolder / L"varnook.log");
         listing.RecordColumnWidths();
     }
 
     void List() { listing.FillFolderList(); }
-    ListItemState* Line(const std::wstring& text);
+    // The line that shows `name` ("map <DIR>" for a folder), and what it shows.
+    ListItemState* Line(const std::wstring& name);
+    [[nodiscard]] std::wstring Shown(const std::wstring& name, std::int32_t column)
+    {
+        return listing.RowText(Line(name)->Row(), column);
+    }
+    [[nodiscard]] std::vector<std::wstring> ShownNames();
     void Select(const std::wstring& text) { Line(text)->SetSelected(true); }
     void Choose(int style, bool modified);
     void SetMoment(int year, int month, int day, int hour, int minute, int second);

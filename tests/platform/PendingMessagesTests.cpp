@@ -1,7 +1,7 @@
 #include "platform/PendingMessages.h"
 
+#include "platform/Boundary.h"
 #include "platform/Handles.h"
-#include "runtime/Boundary.h"
 
 #include <gtest/gtest.h>
 

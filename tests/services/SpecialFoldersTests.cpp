@@ -1,8 +1,8 @@
 #include "services/SpecialFolders.h"
 
+#include "platform/Boundary.h"
 #include "platform/Handles.h"
 #include "platform/Win32.h"
-#include "runtime/Boundary.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

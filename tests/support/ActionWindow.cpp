@@ -1,6 +1,6 @@
 #include "support/ActionWindow.h"
 
-#include "runtime/Boundary.h"
+#include "platform/Boundary.h"
 
 #include <stdexcept>
 #include <utility>

@@ -1,6 +1,6 @@
 #include "probe/WindowFinder.h"
 
-#include "runtime/Boundary.h"
+#include "platform/Boundary.h"
 
 #include <iterator>
 

@@ -1,7 +1,5 @@
 #include "controls/listview/Column.h"
 
-#include "controls/listview/ListView.h"
-
 void Column::SetActualWidth(std::int32_t width)
 {
     if (width >= 1) {
@@ -38,8 +36,7 @@ void Column::SetToolTipText(const std::wstring& text)
 
 void Column::Changed(const wchar_t* key)
 {
-    owner_.MarkColumnChanged(PropertyStore::ItemKey(key, index_));
-    owner_.UpdateColumns(index_);
+    owner_.ColumnChanged(index_, PropertyStore::ItemKey(key, index_));
 }
 
 void Column::ReadProperties(const PropertyStore& store)

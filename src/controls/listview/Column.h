@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/ColumnState.h"
 #include "controls/host/PropertyStore.h"
+#include "controls/listview/ColumnState.h"
+#include "controls/listview/ListHost.h"
 
 #include <cstdint>
 #include <string>
@@ -19,7 +20,7 @@ public:
     static constexpr std::int32_t Center = 2;
     static constexpr std::int32_t DefaultWidth = 100;
 
-    Column(ListView& owner, std::int32_t index) noexcept : owner_(owner), index_(index) {}
+    Column(ListHost& owner, std::int32_t index) noexcept : owner_(owner), index_(index) {}
 
     // In pixels at 96 dpi, as designed: the platform column is that many
     // pixels of the list's DPI, and this reads back what was last set, not a
@@ -45,7 +46,7 @@ private:
     void WriteProperties(PropertyStore& store) const;
     void Changed(const wchar_t* key);
 
-    ListView& owner_;
+    ListHost& owner_;
     std::int32_t index_;
     std::int32_t actualWidth_ = DefaultWidth;
     std::int32_t alignment_ = Left;

@@ -1,30 +1,46 @@
 #include "controls/listview/ListItem.h"
 
-#include "controls/listview/ListItems.h"
 #include "services/Colors.h"
 
+#include <algorithm>
 #include <utility>
 
-ListItem::ListItem(ListItems& owner, std::int32_t index, std::wstring text) noexcept
-    : owner_(owner), index_(index)
+ListItem::ListItem(ListRowHost& owner, std::int32_t index, std::wstring text) noexcept : owner_(owner), index_(index)
 {
     texts_.push_back(std::move(text));
 }
 
-const std::wstring& ListItem::ShownText(std::int32_t column) const noexcept
+ListItem::ListItem(ListRowHost& owner, std::int32_t index, FolderRow row) noexcept
+    : owner_(owner), index_(index), row_(std::move(row))
 {
-    static const std::wstring none;
-    return column >= 0 && static_cast<size_t>(column) < texts_.size() ? texts_[static_cast<size_t>(column)] : none;
+}
+
+const FolderRow& ListItem::Row() const
+{
+    static const FolderRow none;
+    return row_ ? *row_ : none;
+}
+
+void ListItem::SetRow(FolderRow row)
+{
+    row_ = std::move(row);
+    texts_.clear();
+    Redraw();
 }
 
 std::wstring ListItem::Text(std::int32_t column) const
 {
-    return ShownText(column);
+    if (row_) {
+        return column >= 0 && column < std::max(owner_.ColumnCount(), 1) ? owner_.RowText(*row_, column)
+                                                                         : std::wstring();
+    }
+    return column >= 0 && static_cast<size_t>(column) < texts_.size() ? texts_[static_cast<size_t>(column)]
+                                                                      : std::wstring();
 }
 
 void ListItem::SetText(std::int32_t column, const std::wstring& text)
 {
-    if (column < 0 || (column > 0 && column >= owner_.ColumnCount())) {
+    if (row_ || column < 0 || (column > 0 && column >= owner_.ColumnCount())) {
         return;
     }
     if (static_cast<size_t>(column) >= texts_.size()) {
@@ -42,7 +58,7 @@ void ListItem::SetChecked(bool checked)
     }
     checked_ = checked;
     Redraw();
-    owner_.CheckTurned(*this);
+    owner_.RowChecked(*this);
 }
 
 void ListItem::SetState(UINT state, UINT mask)
@@ -50,12 +66,12 @@ void ListItem::SetState(UINT state, UINT mask)
     LVITEMW item{LVIF_STATE};
     item.state = state;
     item.stateMask = mask;
-    owner_.Send(LVM_SETITEMSTATE, static_cast<WPARAM>(index_), &item);
+    owner_.SendToList(LVM_SETITEMSTATE, static_cast<WPARAM>(index_), &item);
 }
 
 bool ListItem::Selected() const
 {
-    return owner_.Send(LVM_GETITEMSTATE, static_cast<WPARAM>(index_), LPARAM{LVIS_SELECTED}) != 0;
+    return owner_.SendToList(LVM_GETITEMSTATE, static_cast<WPARAM>(index_), LPARAM{LVIS_SELECTED}) != 0;
 }
 
 void ListItem::SetSelected(bool selected)
@@ -65,7 +81,7 @@ void ListItem::SetSelected(bool selected)
 
 bool ListItem::EnsureVisible()
 {
-    return owner_.Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(index_), LPARAM{FALSE}) != FALSE;
+    return owner_.SendToList(LVM_ENSUREVISIBLE, static_cast<WPARAM>(index_), LPARAM{FALSE}) != FALSE;
 }
 
 void ListItem::Redraw() const
@@ -75,12 +91,12 @@ void ListItem::Redraw() const
 
 std::int32_t ListItem::ForeColor() const
 {
-    return foreSet_ ? foreColor_ : static_cast<std::int32_t>(owner_.Send(LVM_GETTEXTCOLOR, 0, LPARAM{0}));
+    return foreSet_ ? foreColor_ : static_cast<std::int32_t>(owner_.SendToList(LVM_GETTEXTCOLOR, 0, LPARAM{0}));
 }
 
 std::int32_t ListItem::BackColor() const
 {
-    return backSet_ ? backColor_ : static_cast<std::int32_t>(owner_.Send(LVM_GETTEXTBKCOLOR, 0, LPARAM{0}));
+    return backSet_ ? backColor_ : static_cast<std::int32_t>(owner_.SendToList(LVM_GETTEXTBKCOLOR, 0, LPARAM{0}));
 }
 
 void ListItem::SetForeColor(std::int32_t color)

@@ -1,21 +1,24 @@
 #pragma once
 
-#include "app/ListItemState.h"
+#include "controls/listview/ListHost.h"
+#include "controls/listview/ListItemState.h"
 #include "platform/Win32.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
-class ListItems;
-
 // One row of a list. The platform list asks for what it shows (the list is
-// virtual), so the row keeps its own texts, tag, check box and colours; the
-// platform keeps only which rows are selected and which has the focus. The
-// row moves with its texts when rows are removed or sorted.
+// virtual), so the row keeps what it shows itself: either texts, column by
+// column, or the folder item it stands for, which the list words as it draws
+// the row. It keeps its tag, check box and colours too; the platform keeps
+// only which rows are selected and which has the focus. The row moves with
+// what it holds when rows are removed or sorted.
 class ListItem final : public ListItemState {
 public:
-    ListItem(ListItems& owner, std::int32_t index, std::wstring text) noexcept;
+    ListItem(ListRowHost& owner, std::int32_t index, std::wstring text) noexcept;
+    ListItem(ListRowHost& owner, std::int32_t index, FolderRow row) noexcept;
 
     // OLE colours. Until a colour is set the row draws with the list's
     // colours, and the getter answers the list's colour as RGB.
@@ -29,21 +32,24 @@ public:
     void SetChecked(bool checked);
     // The row's position, 0 to Count() - 1.
     [[nodiscard]] std::int32_t Index() const noexcept { return index_; }
+    // The item the row stands for; an empty row for a row of texts.
+    [[nodiscard]] const FolderRow& Row() const override;
+    // The row stands for `row` from now on, its texts worded from it.
+    void SetRow(FolderRow row) override;
     // Selecting gives the row the focus too; deselecting takes it away.
     [[nodiscard]] bool Selected() const override;
     void SetSelected(bool selected) override;
-    [[nodiscard]] std::wstring Tag() const override { return tag_; }
-    void SetTag(const std::wstring& tag) override { tag_ = tag; }
-    // Column 0 is the row's own text, column k the text in column k. A
-    // column the list does not have reads as empty and cannot be written.
-    [[nodiscard]] std::wstring Text(std::int32_t column) const override;
-    void SetText(std::int32_t column, const std::wstring& text) override;
+    [[nodiscard]] const std::wstring& Tag() const noexcept { return tag_; }
+    void SetTag(const std::wstring& tag) { tag_ = tag; }
+    // What the row shows in a column: column 0 is the row's own text,
+    // column k the text in column k. A column the list does not have reads
+    // as empty and cannot be written; nor can a row that stands for an item
+    // be given texts.
+    [[nodiscard]] std::wstring Text(std::int32_t column) const;
+    void SetText(std::int32_t column, const std::wstring& text);
     // Scrolls the row entirely into view; false when the platform cannot.
     bool EnsureVisible();
 
-    // What the platform list shows of the row; empty for a column the row
-    // has no text in.
-    [[nodiscard]] const std::wstring& ShownText(std::int32_t column) const noexcept;
     // Whether a colour was set; the row is drawn with the list's until then.
     [[nodiscard]] bool HasOwnColors() const noexcept { return foreSet_ || backSet_; }
     // Puts the row's own colours, where it has them, into a drawing record.
@@ -57,10 +63,11 @@ private:
     void SetIndex(std::int32_t index) noexcept { index_ = index; }
     void Redraw() const;
 
-    ListItems& owner_;
+    ListRowHost& owner_;
     std::int32_t index_;
     // Per column, as far as a column was given a text.
     std::vector<std::wstring> texts_;
+    std::optional<FolderRow> row_;
     std::wstring tag_;
     std::int32_t foreColor_ = 0;
     std::int32_t backColor_ = 0;

@@ -1,16 +1,10 @@
 #include "controls/listview/ListItems.h"
 
-#include "controls/listview/ListView.h"
 #include "controls/listview/ModuleListView.h"
 
 #include <algorithm>
 
-std::int32_t ListItems::ColumnCount() const
-{
-    return owner_.Count();
-}
-
-LRESULT ListItems::Send(UINT message, WPARAM wparam, LPARAM lparam) const
+LRESULT ListItems::SendToList(UINT message, WPARAM wparam, LPARAM lparam) const
 {
     return owner_.SendToList(message, wparam, lparam);
 }
@@ -22,7 +16,7 @@ ListItem* ListItems::Item(std::int32_t index)
 
 std::int32_t ListItems::SelectedCount() const
 {
-    return Count() < 1 ? 0 : static_cast<std::int32_t>(Send(LVM_GETSELECTEDCOUNT, 0, LPARAM{0}));
+    return Count() < 1 ? 0 : static_cast<std::int32_t>(SendToList(LVM_GETSELECTEDCOUNT, 0, LPARAM{0}));
 }
 
 std::int32_t ListItems::CheckedCount() const
@@ -33,24 +27,34 @@ std::int32_t ListItems::CheckedCount() const
 
 std::int32_t ListItems::Add(const std::wstring& text)
 {
-    if (owner_.ControlHwnd() == nullptr) {
-        return -1;
-    }
-    rows_.push_back(std::make_unique<ListItem>(*this, Count(), text));
+    return owner_.HasListWindow() ? Append(std::make_unique<ListItem>(static_cast<ListRowHost&>(*this), Count(), text))
+                                  : -1;
+}
+
+std::int32_t ListItems::Add(FolderRow row)
+{
+    return owner_.HasListWindow()
+        ? Append(std::make_unique<ListItem>(static_cast<ListRowHost&>(*this), Count(), std::move(row)))
+        : -1;
+}
+
+std::int32_t ListItems::Append(std::unique_ptr<ListItem> row)
+{
+    rows_.push_back(std::move(row));
     // Inside a bulk change the platform learns the count once, at its end.
-    if (owner_.updateDepth_ == 0 && !PushCount()) {
+    if (!owner_.InBulkChange() && !PushCount()) {
         rows_.pop_back();
         return -1;
     }
     const ListItem* added = rows_.back().get();
-    owner_.SortItems();
+    owner_.RowAdded();
     return added->Index();
 }
 
 bool ListItems::PushCount() const
 {
-    return Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(Count()), LPARAM{LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL}) !=
-        FALSE;
+    return SendToList(LVM_SETITEMCOUNT, static_cast<WPARAM>(Count()),
+               LPARAM{LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL}) != FALSE;
 }
 
 void ListItems::Reserve(std::int32_t rowsToCome)
@@ -60,14 +64,9 @@ void ListItems::Reserve(std::int32_t rowsToCome)
 
 void ListItems::RedrawRow(std::int32_t index) const
 {
-    if (owner_.updateDepth_ == 0) {
-        Send(LVM_REDRAWITEMS, static_cast<WPARAM>(index), static_cast<LPARAM>(index));
+    if (!owner_.InBulkChange()) {
+        SendToList(LVM_REDRAWITEMS, static_cast<WPARAM>(index), static_cast<LPARAM>(index));
     }
-}
-
-void ListItems::CheckTurned(ListItem& item)
-{
-    owner_.RaiseItemCheck(item);
 }
 
 // The platform forgets the selection and the focus with the rows.
@@ -77,7 +76,7 @@ void ListItems::Clear()
         return;
     }
     Forget();
-    Send(LVM_DELETEALLITEMS, 0, LPARAM{0});
+    SendToList(LVM_DELETEALLITEMS, 0, LPARAM{0});
 }
 
 // The platform moves the selection and the focus of the rows below up.
@@ -91,7 +90,7 @@ void ListItems::Remove(std::int32_t index)
     }
     rows_.erase(rows_.begin() + index);
     Renumber(index);
-    Send(LVM_DELETEITEM, static_cast<WPARAM>(index), LPARAM{0});
+    SendToList(LVM_DELETEITEM, static_cast<WPARAM>(index), LPARAM{0});
 }
 
 void ListItems::Forget() noexcept
@@ -110,10 +109,12 @@ void ListItems::Renumber(std::int32_t from) noexcept
 std::vector<ListItem*> ListItems::RowsInState(UINT state) const
 {
     std::vector<ListItem*> found;
-    auto row = static_cast<std::int32_t>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), static_cast<LPARAM>(state)));
+    auto row =
+        static_cast<std::int32_t>(SendToList(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), static_cast<LPARAM>(state)));
     while (row >= 0 && row < Count()) {
         found.push_back(rows_[static_cast<size_t>(row)].get());
-        row = static_cast<std::int32_t>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(row), static_cast<LPARAM>(state)));
+        row = static_cast<std::int32_t>(
+            SendToList(LVM_GETNEXTITEM, static_cast<WPARAM>(row), static_cast<LPARAM>(state)));
     }
     return found;
 }
@@ -124,15 +125,10 @@ std::vector<ListItem*> ListItems::RowsInState(UINT state) const
 void ListItems::Sort(std::int32_t column, bool descending)
 {
     const std::int32_t rows = Count();
-    if (owner_.ControlHwnd() == nullptr || rows < 2) {
-        return;
-    }
-    // Every row may show another text: the list paints once, at the end.
-    const ListUpdate update(owner_);
     std::vector<std::wstring> texts;
     texts.reserve(static_cast<size_t>(rows));
     for (const auto& row : rows_) {
-        texts.push_back(row->ShownText(column));
+        texts.push_back(row->Text(column));
     }
     const std::int32_t selectedCount = SelectedCount();
     const bool reselect = selectedCount > 0 && selectedCount < rows;
@@ -150,7 +146,7 @@ void ListItems::Sort(std::int32_t column, bool descending)
     if (reselect || !focused.empty()) {
         LVITEMW none{LVIF_STATE};
         none.stateMask = (reselect ? LVIS_SELECTED : 0) | LVIS_FOCUSED;
-        Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), &none);
+        SendToList(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), &none);
         for (ListItem* row : selected) {
             row->SetState(LVIS_SELECTED, LVIS_SELECTED);
         }

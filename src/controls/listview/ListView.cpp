@@ -93,7 +93,7 @@ void ListView::ReadProperties(const PropertyStore& store)
     preventUpdate_ = true;
     columns_.clear();
     for (std::int32_t index = 0; index < count_; ++index) {
-        columns_.push_back(std::make_unique<::Column>(*this, index));
+        columns_.push_back(std::make_unique<::Column>(static_cast<ListHost&>(*this), index));
         columns_.back()->ReadProperties(store);
     }
     preventUpdate_ = false;
@@ -184,7 +184,7 @@ void ListView::ResizeColumnTable(std::int32_t count)
     // them changed; the new platform list shows them all at once.
     const bool prevent = std::exchange(preventUpdate_, true);
     for (std::int32_t index = count_; index < count; ++index) {
-        columns_.push_back(std::make_unique<::Column>(*this, index));
+        columns_.push_back(std::make_unique<::Column>(static_cast<ListHost&>(*this), index));
         columns_.back()->ReadProperties(PropertyStore());
     }
     preventUpdate_ = prevent;
@@ -564,7 +564,7 @@ void ListView::HookUpListWindow()
     listSubclass_.SetOwnerHwnd(list_.Get());
     listSubclass_.SetWindowProc(ListViewProcProperty);
     listSubclass_.Add(ListViewControlProperty, this);
-    listSubclass_.Create(&ListViewWindowProc);
+    listSubclass_.Create(&ListView::ListWindowProc);
     // A list that had the focus before it was hooked up still gets its keys.
     if (::GetFocus() == list_.Get()) {
         ActivateKeyTranslation();
@@ -580,6 +580,11 @@ void ListView::SortItems()
         sortPending_ = true;
         return;
     }
+    if (items_.Count() < 2) {
+        return;
+    }
+    // Every row may show another text: the list paints once, at the end.
+    const ListUpdate update(*this);
     items_.Sort(sortKey_, sortOrder_ != 0);
 }
 
@@ -590,12 +595,23 @@ void ListView::FocusList()
     }
 }
 
-void ListView::RaiseItemCheck(ListItem& item)
+void ListView::RowChecked(ListItem& row)
 {
     if (checkboxes_ && UserMode()) {
-        Events().ItemCheck(item);
+        Events().ItemCheck(row);
         FocusList();
     }
+}
+
+std::wstring ListView::RowText(const FolderRow& row, std::int32_t column) const
+{
+    return rowTexts_ != nullptr ? rowTexts_->RowText(row, column) : std::wstring();
+}
+
+void ListView::ColumnChanged(std::int32_t index, const std::wstring& key)
+{
+    MarkChanged(key);
+    UpdateColumns(index);
 }
 
 ListViewEvents& ListView::Events()
@@ -612,7 +628,7 @@ LRESULT ListView::OnMessage(UINT message, WPARAM wparam, LPARAM lparam)
         return 0;
     case WM_NOTIFY:
         if (lparam != 0) {
-            return ListViewNotification(*this, *reinterpret_cast<NMHDR*>(lparam));
+            return OnNotification(*reinterpret_cast<NMHDR*>(lparam));
         }
         break;
     default:

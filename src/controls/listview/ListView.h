@@ -1,11 +1,13 @@
 #pragma once
 
-#include "app/ListViewState.h"
 #include "controls/host/ComponentFont.h"
 #include "controls/host/VisualComponent.h"
 #include "controls/listview/Column.h"
+#include "controls/listview/ListHost.h"
 #include "controls/listview/ListItems.h"
+#include "controls/listview/ListRowTexts.h"
 #include "controls/listview/ListViewEvents.h"
+#include "controls/listview/ListViewState.h"
 #include "controls/listview/ModuleListView.h"
 #include "controls/plumbing/Subclassing.h"
 #include "controls/plumbing/TranslateMessage.h"
@@ -23,8 +25,9 @@
 //
 // Rows are added through ListItems(); a bulk change goes inside a ListUpdate,
 // so that the list paints once at its end (and sorts once, when Sorted).
+// Rows that stand for folder items are worded by the owner's ListRowTexts.
 // Events reach the owner through SetEvents at run time only.
-class ListView final : public VisualComponent, public ListViewState, public plumbing::KeyTarget {
+class ListView final : public VisualComponent, public ListViewState, public plumbing::KeyTarget, private ListHost {
 public:
     static constexpr std::int32_t DefaultBackColor = static_cast<std::int32_t>(0x80000005);
     static constexpr std::int32_t DefaultForeColor = static_cast<std::int32_t>(0x80000008);
@@ -39,6 +42,8 @@ public:
     void Resize() override;
 
     void SetEvents(ListViewEvents* events) noexcept { events_ = events; }
+    // Words the rows that stand for items; without it they show nothing.
+    void SetRowTexts(const ListRowTexts* texts) noexcept { rowTexts_ = texts; }
 
     // Settings. A setter marks its key changed and pushes the change; values
     // outside a setting's range are ignored.
@@ -128,11 +133,6 @@ public:
     void EndUpdate() override;
 
 private:
-    friend class ::Column;
-    friend class ::ListItems;
-    // The window procedure's and the notifications' way in (ModuleListView.cpp).
-    friend struct ModuleListView;
-
     // What an apply step pushes to the platform list.
     enum Part : unsigned {
         EnabledPart = 1,
@@ -152,18 +152,23 @@ private:
     void Change(bool& field, bool value, const wchar_t* key, unsigned parts);
     void ChangeFlag(std::int32_t& field, std::int32_t value, const wchar_t* key, unsigned parts);
     void ResizeColumnTable(std::int32_t count);
-    void MarkColumnChanged(const std::wstring& key) { MarkChanged(key); }
 
     void ApplyProperties(unsigned parts);
     void CreateListWindow();
     void DestroyListWindow();
     void RecreateListWindow();
-    LRESULT SendToList(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const;
-    template <typename Record>
-    LRESULT SendToList(UINT message, WPARAM wparam, Record* record) const
-    {
-        return SendToList(message, wparam, reinterpret_cast<LPARAM>(record));
-    }
+
+    // What the rows and columns ask of the list.
+    [[nodiscard]] bool HasListWindow() const override { return list_.IsValid(); }
+    [[nodiscard]] std::int32_t ColumnCount() const override { return count_; }
+    LRESULT SendToList(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const override;
+    using ListHost::SendToList;
+    [[nodiscard]] bool InBulkChange() const override { return updateDepth_ > 0; }
+    void RowAdded() override { SortItems(); }
+    void RowChecked(ListItem& row) override;
+    [[nodiscard]] std::wstring RowText(const FolderRow& row, std::int32_t column) const override;
+    void ColumnChanged(std::int32_t index, const std::wstring& key) override;
+
     [[nodiscard]] WindowHandle CreateTips() const;
     void PushFrame();
     void PushExtendedStyles();
@@ -177,10 +182,26 @@ private:
     void SortItems();
     void ActivateKeyTranslation() { keys_.Translate(); }
     void FocusList();
-    void RaiseItemCheck(ListItem& item);
     [[nodiscard]] ListViewEvents& Events();
     LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void OnPlatformWindowGone() override;
+
+    // The platform list's messages and notifications turned into the
+    // control's events (ListViewMessages.cpp).
+    static LRESULT CALLBACK ListWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    void AfterListMessage(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT OnNotification(NMHDR& header);
+    void MouseRule(const NMITEMACTIVATE& activate, std::int16_t button, bool doubleClick);
+    void ItemChanged(const NMLISTVIEW& change);
+    void RangeChanged(const NMLVODSTATECHANGE& change);
+    void SelectedByKey(std::int32_t row);
+    void ToggleCheck(std::int32_t row);
+    void CheckBoxClick(LPARAM where);
+    LRESULT RowRequest(NMLVDISPINFOW& request);
+    LRESULT FindRow(const NMLVFINDITEMW& find);
+    LRESULT EndLabelEdit(const NMLVDISPINFOW& edit);
+    LRESULT CustomDraw(NMLVCUSTOMDRAW& draw);
+    void ListKeyDown(WORD key);
 
     bool allowColumnReorder_ = false;
     std::int32_t appearance_ = 1;
@@ -208,8 +229,9 @@ private:
 
     // As many as count_.
     std::vector<std::unique_ptr<::Column>> columns_;
-    ::ListItems items_{*this};
+    ::ListItems items_{static_cast<ListHost&>(*this)};
     ListViewEvents* events_ = nullptr;
+    const ListRowTexts* rowTexts_ = nullptr;
     // A key went down in the list and has not been released: the next row
     // it newly selects counts as a left click on that row.
     bool keySelection_ = false;

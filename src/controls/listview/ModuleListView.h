@@ -6,15 +6,10 @@
 #include <string>
 #include <vector>
 
-class ListView;
-
-// The window properties the list window's subclass procedure reads.
+// The window properties through which the list window's subclass procedure
+// finds its control and the procedure it stands in front of.
 inline constexpr const wchar_t* ListViewProcProperty = L"ListViewWindowProc";
 inline constexpr const wchar_t* ListViewControlProperty = L"ListView";
-
-// The list window's subclass procedure; it finds its control and the
-// previous procedure in the window properties above.
-LRESULT CALLBACK ListViewWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
 // Put in front of the list header's own procedure: shows the header's
 // tooltips the mouse over the header. It finds the procedure it stands in
@@ -24,10 +19,6 @@ struct ListViewHeaderRelay {
     HWND Tips = nullptr;
 };
 LRESULT CALLBACK ListViewHeaderProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-
-// What the control's own window, the list window's parent, does with a
-// notification. Only the list's own notifications are its business.
-LRESULT ListViewNotification(ListView& control, NMHDR& header);
 
 // The positions of `texts` in the order of the user's locale (word sort,
 // case-sensitive), equal texts keeping their order.

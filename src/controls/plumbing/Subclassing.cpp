@@ -1,6 +1,6 @@
 #include "controls/plumbing/Subclassing.h"
 
-#include "runtime/Boundary.h"
+#include "platform/Boundary.h"
 
 namespace plumbing {
 

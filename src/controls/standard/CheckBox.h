@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CheckBoxState.h"
+#include "controls/standard/CheckBoxState.h"
 #include "controls/standard/StandardControl.h"
 
 // An option check box. Its owner passes the user's clicks on (OnClicked);

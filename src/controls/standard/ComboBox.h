@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ComboBoxState.h"
+#include "controls/standard/ComboBoxState.h"
 #include "controls/standard/StandardControl.h"
 
 #include <string>

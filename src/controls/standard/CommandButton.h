@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CommandButtonState.h"
+#include "controls/standard/CommandButtonState.h"
 #include "controls/standard/StandardControl.h"
 
 // A push button. It is never the default button: Enter belongs to the list.

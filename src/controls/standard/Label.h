@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LabelState.h"
+#include "controls/standard/LabelState.h"
 #include "controls/standard/StandardControl.h"
 
 // A line of text, optionally with a tooltip that shows when the pointer

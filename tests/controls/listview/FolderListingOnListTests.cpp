@@ -1,7 +1,7 @@
 #include "ListViewFixture.h"
 
 #include "app/FolderListing.h"
-#include "app/FormStateWithList.h"
+#include "support/FormStateWithParts.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -16,8 +16,13 @@ TEST_F(ListViewTest, TheFolderListingFillsTheRealListUnchanged)
     }
     folder.MakeFile(L"z.txt");
     folder.MakeFile(L"Αρχείο.txt");
-    FormStateWithList state(*list);
-    FolderListing listing(state, [&folder] { return folder.Path(); });
+    FormVarnookModel model;
+    FormStateWithParts state(model);
+    state.Use(*list);
+    CurrentFolder current;
+    current.SetPath(folder.Path());
+    FolderListing listing(state, current);
+    list->SetRowTexts(&listing);
     listing.RecordColumnWidths();
     AddRows({L"left over"});
 
@@ -25,9 +30,16 @@ TEST_F(ListViewTest, TheFolderListingFillsTheRealListUnchanged)
     EXPECT_EQ(RowTexts(), (Texts{L"_x <DIR>", L"a <DIR>", L"B <DIR>", L"Φάκελος <DIR>", L"z.txt", L"Αρχείο.txt"}));
     for (std::int32_t row = 0; row < 6; ++row) {
         ListItem& line = *list->ListItems().Item(row);
-        EXPECT_EQ(line.Tag(), row < 4 ? L"1" : L"0") << row;
+        EXPECT_EQ(line.Row().IsFolder, row < 4) << row;
         EXPECT_FALSE(line.Text(1).empty()) << row;
     }
+    // What the platform list shows is worded as it asks for it.
+    wchar_t shown[64]{};
+    LVITEMW asked{};
+    asked.pszText = shown;
+    asked.cchTextMax = 64;
+    ::SendMessageW(list->ControlHwnd(), LVM_GETITEMTEXTW, 3, reinterpret_cast<LPARAM>(&asked));
+    EXPECT_EQ(std::wstring(shown), L"Φάκελος <DIR>");
     EXPECT_EQ(list->Column(1)->ActualWidth(), 131);
 }
 

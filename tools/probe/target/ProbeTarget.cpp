@@ -5,8 +5,8 @@
 
 #include "probe/target/ProbeTargetIds.h"
 
+#include "platform/Boundary.h"
 #include "platform/Win32.h"
-#include "runtime/Boundary.h"
 
 #include <string>
 

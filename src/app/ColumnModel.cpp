@@ -1,8 +1,0 @@
-#include "app/ColumnModel.h"
-
-void ColumnModel::SetActualWidth(std::int32_t width)
-{
-    if (width >= 1) {
-        width_ = width;
-    }
-}

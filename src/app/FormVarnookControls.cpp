@@ -1,0 +1,105 @@
+#include "app/FormVarnookControls.h"
+
+#include "app/FormVarnookDesign.h"
+#include "platform/Dpi.h"
+
+#include <initializer_list>
+
+namespace {
+
+namespace Design = FormVarnookDesign;
+
+RECT Bounds(const Design::Control& control, UINT dpi)
+{
+    const Design::Placement& place = control.Place;
+    return Dpi::FromTwips(place.Left, place.Top, place.Width, place.Height, dpi);
+}
+
+// A platform control straight on the form, as the design places it.
+template <typename Control>
+Control Placed(FormSite& site, const Design::Control& control)
+{
+    return Control(control.Caption, Bounds(control, site.Dpi()), site.HostWindow(), control.Id);
+}
+
+// A component in its own window on the form, as the design places it.
+template <typename Component>
+Component Sited(FormSite& site, const wchar_t* name, const Design::Control& control)
+{
+    return Component(site, name, Bounds(control, site.Dpi()), static_cast<UINT_PTR>(control.Id));
+}
+
+} // namespace
+
+FormVarnookControls::FormVarnookControls(FormSite& site)
+    : site_(site), systemMenu_(site, L"SystemMenuVarnook"),
+      infoFrame_(Sited<InfoFrame>(site, L"InfoFrameVarnook", Design::InfoFrameVarnook)),
+      frameFolder_(Placed<Frame>(site, Design::FrameFolder)),
+      browse_(Placed<CommandButton>(site, Design::CommandFolderBrowse)),
+      folderLabel_(Placed<Label>(site, Design::LabelFolderCurrentfolder)),
+      list_(Sited<ListView>(site, L"ListViewFolderItems", Design::ListViewFolderItems)),
+      frameModified_(Placed<Frame>(site, Design::FrameModified)),
+      labelDate_(Placed<Label>(site, Design::LabelModifiedDate)),
+      datePicker_(Sited<DateTimePicker>(site, L"DateTimePickerModifiedDate", Design::DateTimePickerModifiedDate)),
+      labelTime_(Placed<Label>(site, Design::LabelModifiedTime)),
+      timePicker_(Sited<DateTimePicker>(site, L"DateTimePickerModifiedTime", Design::DateTimePickerModifiedTime)),
+      process_(Placed<CommandButton>(site, Design::CommandProcess)),
+      selectAll_(Placed<CommandButton>(site, Design::CommandSelectall)),
+      refresh_(Placed<CommandButton>(site, Design::CommandRefresh)),
+      frameOptions_(Placed<Frame>(site, Design::FrameOptions)),
+      conversion_(Design::ConversionEntries(), Bounds(Design::ComboOptionsConversion, site.Dpi()), site.HostWindow(),
+          Design::ComboOptionsConversion.Id),
+      log_(Placed<CheckBox>(site, Design::CheckOptionsLog)),
+      subfolders_(Placed<CheckBox>(site, Design::CheckOptionsSubfolders)),
+      modified_(Placed<CheckBox>(site, Design::CheckOptionsModified)),
+      ignoreReadonly_(Placed<CheckBox>(site, Design::CheckOptionsIgnorereadonly)),
+      hiddenSystem_(Placed<CheckBox>(site, Design::CheckOptionsHiddensystem)),
+      progress_(Sited<ProgressBar>(site, L"ProgressBarVarnook", Design::ProgressBarVarnook))
+{
+    UseFormFont();
+}
+
+void FormVarnookControls::UseFormFont()
+{
+    font_ = site_.HostFont().Create(site_.Dpi());
+    for (StandardControl* control : std::initializer_list<StandardControl*>{&frameFolder_, &browse_, &folderLabel_,
+             &frameModified_, &labelDate_, &labelTime_, &process_, &selectAll_, &refresh_, &frameOptions_, &conversion_,
+             &log_, &subfolders_, &modified_, &ignoreReadonly_, &hiddenSystem_}) {
+        control->SetFont(static_cast<HFONT>(font_.Get()));
+    }
+}
+
+void FormVarnookControls::ReadDesign()
+{
+    systemMenu_.ReadProperties(Design::SystemMenuVarnookSettings());
+    infoFrame_.ReadProperties(Design::InfoFrameVarnookSettings());
+    infoFrame_.Resize();
+    list_.ReadProperties(Design::ListViewFolderItemsSettings());
+    datePicker_.ReadProperties(Design::DateTimePickerModifiedDateSettings());
+    timePicker_.ReadProperties(Design::DateTimePickerModifiedTimeSettings());
+    progress_.ReadProperties(Design::ProgressBarVarnookSettings());
+}
+
+void FormVarnookControls::ApplyCaptions(const ProgramInfo& program)
+{
+    const std::wstring product = program.ProductName();
+    if (SystemMenuItem* about = systemMenu_.Item(1)) {
+        about->SetText(Design::DutchAboutBefore + product + Design::DutchAboutAfter);
+    }
+    const HWND form = site_.HostWindow();
+    ::SetWindowTextW(form, program.ApplicationTitle().c_str());
+    infoFrame_.SetText(product);
+    for (const Design::Caption& caption : Design::DutchCaptions) {
+        ::SetDlgItemTextW(form, caption.Id, caption.Text);
+    }
+    std::int32_t index = 0;
+    for (const wchar_t* text : Design::DutchColumns) {
+        if (::Column* column = list_.Column(index++)) {
+            column->SetText(text);
+        }
+    }
+    std::int32_t style = 0;
+    for (const wchar_t* text : Design::DutchStyles) {
+        conversion_.SetEntry(style++, text);
+    }
+}
