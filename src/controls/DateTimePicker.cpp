@@ -391,7 +391,7 @@ void DateTimePicker::InstallRunTimeHandling()
     pickerSubclass_.SetWindowProc(L"DateTimePickerWindowProc");
     pickerSubclass_.Clear();
     pickerSubclass_.Add(L"DateTimePicker", this);
-    pickerSubclass_.Create(&DateTimePickerWindowProc);
+    pickerSubclass_.Create(&DateTimePicker::PickerWindowProc);
 }
 
 LRESULT DateTimePicker::OnMessage(UINT message, WPARAM wparam, LPARAM lparam)
@@ -478,4 +478,20 @@ void DateTimePicker::OnFocus(HWND previous)
     const HWND root = ::GetAncestor(Hwnd(), GA_ROOT);
     const HWND next = ::GetNextDlgTabItem(root, picker, ::GetKeyState(VK_SHIFT) < 0);
     ::SetFocus(next != nullptr && next != Hwnd() ? next : picker);
+}
+
+// Everything, notifications from the picker's own up-down and calendar
+// included, goes on to the picker with the picker's answer returned: a
+// refused change must stay refused.
+LRESULT CALLBACK DateTimePicker::PickerWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    const LRESULT result =
+        plumbing::Subclassing::CallPrevious(window, L"DateTimePickerWindowProc", message, wparam, lparam);
+    if (message == WM_SETFOCUS) {
+        auto* picker = static_cast<DateTimePicker*>(::GetPropW(window, L"DateTimePicker"));
+        if (picker != nullptr && picker->ControlHwnd() == window) {
+            picker->OnPickerFocus();
+        }
+    }
+    return result;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "controls/DateTimePickerEvents.h"
-#include "controls/DateTimePickerModule.h"
 #include "controls/DateTimePickerState.h"
 #include "controls/host/ComponentFont.h"
 #include "controls/host/VisualComponent.h"
@@ -77,7 +76,10 @@ public:
     void Refresh();
 
 private:
-    friend LRESULT CALLBACK DateTimePickerWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    // Put in front of the picker's platform window: it finds its control
+    // under the window property "DateTimePicker" and the procedure it
+    // replaced under "DateTimePickerWindowProc".
+    static LRESULT CALLBACK PickerWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
     // What an apply step pushes to the picker window.
     enum Part : unsigned {

@@ -1,10 +1,8 @@
 #include "support/ListItemModel.h"
 
-#include "support/ListItemsModel.h"
-
 #include <utility>
 
-ListItemModel::ListItemModel(ListItemsModel& owner, std::int32_t index, FolderRow row)
+ListItemModel::ListItemModel(Owner& owner, std::int32_t index, FolderRow row)
     : owner_(owner), index_(index), row_(std::move(row))
 {
 }

@@ -8,7 +8,7 @@ std::int32_t ListItemsModel::Count() const
 std::int32_t ListItemsModel::Add(FolderRow row)
 {
     const std::int32_t index = Count();
-    lines_.emplace_back(*this, index, std::move(row));
+    lines_.emplace_back(static_cast<ListItemModel::Owner&>(*this), index, std::move(row));
     return index;
 }
 

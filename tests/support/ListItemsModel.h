@@ -9,7 +9,7 @@
 // A list's lines held in memory. A deque keeps every line at its
 // address while lines are appended, and makes Add amortised constant time;
 // the selected count is kept up to date by the lines themselves.
-class ListItemsModel final : public ListItemsState {
+class ListItemsModel final : public ListItemsState, private ListItemModel::Owner {
 public:
     ListItemsModel() = default;
     ListItemsModel(const ListItemsModel&) = delete;
@@ -28,9 +28,8 @@ public:
     void SetFocusedIndex(std::int32_t index);
 
 private:
-    friend class ListItemModel;
-    void AdjustSelectedCount(std::int32_t change) noexcept { selectedCount_ += change; }
-    void FocusFollowsSelection(std::int32_t index, bool selected) noexcept;
+    void AdjustSelectedCount(std::int32_t change) noexcept override { selectedCount_ += change; }
+    void FocusFollowsSelection(std::int32_t index, bool selected) noexcept override;
 
     std::deque<ListItemModel> lines_;
     std::int32_t selectedCount_ = 0;

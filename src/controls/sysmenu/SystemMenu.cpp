@@ -177,7 +177,7 @@ void SystemMenu::Rebuild()
     subclass_.SetWindowProc(L"SystemMenuWindowProc");
     subclass_.Clear();
     subclass_.Add(L"SystemMenu", this);
-    subclass_.Create(&SystemMenuWindowProc);
+    subclass_.Create(&SystemMenu::HostWindowProc);
 }
 
 void SystemMenu::UpdateEntry(const SystemMenuItem& item)
@@ -228,4 +228,17 @@ void SystemMenu::ItemChanged(const SystemMenuItem& item, const wchar_t* key)
 {
     MarkChanged(PropertyStore::ItemKey(key, item.Index()));
     UpdateSystemMenuItems(item.Index());
+}
+
+// The control's own entries are its business alone; every other command,
+// the system's included, goes on as it came.
+LRESULT CALLBACK SystemMenu::HostWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == WM_SYSCOMMAND) {
+        auto* menu = static_cast<SystemMenu*>(::GetPropW(window, L"SystemMenu"));
+        if (menu != nullptr && menu->OnSysCommand(wparam)) {
+            return 0;
+        }
+    }
+    return plumbing::Subclassing::CallPrevious(window, L"SystemMenuWindowProc", message, wparam, lparam);
 }

@@ -4,7 +4,6 @@
 #include "controls/plumbing/Subclassing.h"
 #include "controls/sysmenu/SystemMenuEvents.h"
 #include "controls/sysmenu/SystemMenuItem.h"
-#include "controls/sysmenu/SystemMenuModule.h"
 
 #include <cstdint>
 #include <memory>
@@ -53,7 +52,10 @@ public:
 
 private:
     friend class SystemMenuItem;
-    friend LRESULT CALLBACK SystemMenuWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    // Put in front of the host window's procedure: it finds its control under
+    // the window property "SystemMenu" and the procedure it replaced under
+    // "SystemMenuWindowProc".
+    static LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
     void ResizeItems(bool rebuild);
     void Rebuild();
