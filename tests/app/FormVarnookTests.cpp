@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -133,6 +134,35 @@ TEST_F(FormVarnookTest, ARunKeepsTheHourglassThroughItsBoxesRefusesBrowseAndGive
     EXPECT_EQ(dialogsAfterBrowse, (std::vector<size_t>{1, 1}));
     EXPECT_FALSE(AnswersWithHourglass(loaded.Hwnd()));
     ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// A handler that fails tells the user so in the window's own words; the
+// window goes on working.
+TEST_F(FormVarnookTest, AFailingHandlerIsReportedInABoxAndTheWindowStaysUsable)
+{
+    FormVarnook& loaded = Load();
+    loaded.Controls().CheckOptionsLog().SetClickHandler([] { throw std::runtime_error("handler failed"); });
+    std::vector<std::wstring> boxTexts;
+    ActionWindow actions;
+    std::function<void()> answerBox = [&] {
+        const std::vector<HWND> dialogs = DialogsOfThisThread();
+        if (dialogs.empty()) {
+            actions.After(20, answerBox);
+            return;
+        }
+        wchar_t text[512]{};
+        ::GetDlgItemTextW(dialogs.front(), 0xFFFF, text, 512);
+        boxTexts.emplace_back(text);
+        ::PostMessageW(dialogs.front(), WM_COMMAND, IDOK, 0);
+    };
+    actions.Post(answerBox);
+
+    ::SendMessageW(loaded.Hwnd(), WM_COMMAND, MAKEWPARAM(ControlIds::CheckOptionsLog, BN_CLICKED), 0);
+
+    EXPECT_EQ(boxTexts, std::vector<std::wstring>{L"Fout bij het verkrijgen van toegang tot " + folder.Path()});
+    folder.MakeFile(L"nieuw.txt");
+    ::SendMessageW(loaded.Hwnd(), WM_COMMAND, MAKEWPARAM(ControlIds::CommandRefresh, BN_CLICKED), 0);
+    EXPECT_EQ(loaded.Controls().ListViewFolderItems().ListItems().Count(), 1);
 }
 
 } // namespace

@@ -389,6 +389,29 @@ TEST_F(ProcessingRunTest, AnErrorInOneEntryLeavesTheOthersAndTheEndOfTheRun)
     EXPECT_EQ(window.GetMousePointer(), MousePointer::Default);
 }
 
+// A re-listing, an Open or any other handler that runs inside the run's
+// message processing hands the run's hourglass back when it ends.
+TEST_F(ProcessingRunTest, AHandlerNestedInARunLeavesTheHourglassToTheRun)
+{
+    temp.MakeFile(L"a.txt");
+    temp.MakeFile(L"b.txt");
+    List();
+    Select(L"a.txt");
+    Select(L"b.txt");
+    Choose(1, false);
+    std::vector<MousePointer> afterNested;
+    ActionWindow actions;
+    actions.Post([&] {
+        {
+            const BusyPointer nested(window);
+        }
+        afterNested.push_back(window.GetMousePointer());
+    });
+    run.Run();
+    EXPECT_EQ(afterNested, std::vector<MousePointer>{MousePointer::Hourglass});
+    EXPECT_EQ(window.GetMousePointer(), MousePointer::Default);
+}
+
 TEST_F(ProcessingRunTest, WhileRunningASecondRunIsRefusedAndARelistingWaits)
 {
     temp.MakeFile(L"a.txt");
