@@ -8,7 +8,8 @@
 // The platform's standard dialogs behind one object with properties. Each
 // Show... fills the dialog's request from the properties, shows it modally
 // over OwnerHwnd and writes the user's choice back only when the user
-// confirms. FolderName is also the program's current folder.
+// confirms. They keep no state of the program's: the owner sets what a
+// dialog opens on and takes what the user chose.
 class CommonDialogs {
 public:
     // Results of ShowBrowse.

@@ -55,6 +55,20 @@ std::vector<HWND> DialogsOfThisThread()
     return dialogs;
 }
 
+// Hands the first box of this thread to `act` once one shows, from inside
+// whatever loop waits for it. `act` must outlive the wait.
+void WhenABoxShows(ActionWindow& actions, const std::function<void(HWND)>& act)
+{
+    actions.After(20, [&actions, &act] {
+        const std::vector<HWND> dialogs = DialogsOfThisThread();
+        if (dialogs.empty()) {
+            WhenABoxShows(actions, act);
+        } else {
+            act(dialogs.front());
+        }
+    });
+}
+
 bool AnswersWithHourglass(HWND form)
 {
     const LRESULT answered =
@@ -110,12 +124,7 @@ TEST_F(FormVarnookTest, ARunKeepsTheHourglassThroughItsBoxesRefusesBrowseAndGive
     std::vector<bool> hourglassInBoxes;
     std::vector<size_t> dialogsAfterBrowse;
     ActionWindow actions;
-    std::function<void()> answerBoxes = [&] {
-        const std::vector<HWND> dialogs = DialogsOfThisThread();
-        if (dialogs.empty()) {
-            actions.After(20, answerBoxes);
-            return;
-        }
+    std::function<void(HWND)> answerBox = [&](HWND) {
         hourglassInBoxes.push_back(AnswersWithHourglass(loaded.Hwnd()));
         ::PostMessageW(loaded.Hwnd(), WM_COMMAND, MAKEWPARAM(ControlIds::CommandFolderBrowse, BN_CLICKED), 0);
         actions.After(300, [&] {
@@ -123,10 +132,10 @@ TEST_F(FormVarnookTest, ARunKeepsTheHourglassThroughItsBoxesRefusesBrowseAndGive
             for (HWND dialog : DialogsOfThisThread()) {
                 ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
             }
-            actions.After(100, answerBoxes);
+            WhenABoxShows(actions, answerBox);
         });
     };
-    actions.Post(answerBoxes);
+    WhenABoxShows(actions, answerBox);
 
     ::SendMessageW(loaded.Hwnd(), WM_COMMAND, MAKEWPARAM(ControlIds::CommandProcess, BN_CLICKED), 0);
 
@@ -144,18 +153,13 @@ TEST_F(FormVarnookTest, AFailingHandlerIsReportedInABoxAndTheWindowStaysUsable)
     loaded.Controls().CheckOptionsLog().SetClickHandler([] { throw std::runtime_error("handler failed"); });
     std::vector<std::wstring> boxTexts;
     ActionWindow actions;
-    std::function<void()> answerBox = [&] {
-        const std::vector<HWND> dialogs = DialogsOfThisThread();
-        if (dialogs.empty()) {
-            actions.After(20, answerBox);
-            return;
-        }
+    const std::function<void(HWND)> answerBox = [&](HWND box) {
         wchar_t text[512]{};
-        ::GetDlgItemTextW(dialogs.front(), 0xFFFF, text, 512);
+        ::GetDlgItemTextW(box, 0xFFFF, text, 512);
         boxTexts.emplace_back(text);
-        ::PostMessageW(dialogs.front(), WM_COMMAND, IDOK, 0);
+        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
     };
-    actions.Post(answerBox);
+    WhenABoxShows(actions, answerBox);
 
     ::SendMessageW(loaded.Hwnd(), WM_COMMAND, MAKEWPARAM(ControlIds::CheckOptionsLog, BN_CLICKED), 0);
 

@@ -393,12 +393,10 @@ TEST_F(ProcessingRunTest, AnErrorInOneEntryLeavesTheOthersAndTheEndOfTheRun)
 // message processing hands the run's hourglass back when it ends.
 TEST_F(ProcessingRunTest, AHandlerNestedInARunLeavesTheHourglassToTheRun)
 {
-    temp.MakeFile(L"a.txt");
-    temp.MakeFile(L"b.txt");
+    temp.MakeFolder(L"map");
     List();
-    Select(L"a.txt");
-    Select(L"b.txt");
-    Choose(1, false);
+    Select(L"map <DIR>");
+    Choose(2, false);
     std::vector<MousePointer> afterNested;
     ActionWindow actions;
     actions.Post([&] {
