@@ -45,11 +45,20 @@ public:
     {
         const Handle old = std::exchange(handle_, handle);
         if (old != Traits::Invalid()) {
-            Traits::Close(old);
+            CloseKeepingLastError(old);
         }
     }
 
 private:
+    // An owner often goes out of scope while its caller is reporting a
+    // failure; the close must not replace that failure's error code.
+    static void CloseKeepingLastError(Handle handle) noexcept
+    {
+        const DWORD error = ::GetLastError();
+        Traits::Close(handle);
+        ::SetLastError(error);
+    }
+
     Handle handle_ = Traits::Invalid();
 };
 
