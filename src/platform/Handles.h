@@ -201,6 +201,31 @@ private:
     HDC dc_;
 };
 
+// The painting of one WM_PAINT: the DC BeginPaint hands out goes back
+// through EndPaint, which also shows the caret BeginPaint hid.
+class PaintScope {
+public:
+    explicit PaintScope(HWND window) noexcept : window_(window), dc_(::BeginPaint(window, &paint_)) {}
+    ~PaintScope()
+    {
+        if (dc_ != nullptr) {
+            ::EndPaint(window_, &paint_);
+        }
+    }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+
+    [[nodiscard]] HDC Dc() const noexcept { return dc_; }
+    [[nodiscard]] const PAINTSTRUCT& Paint() const noexcept { return paint_; }
+    [[nodiscard]] bool IsValid() const noexcept { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    // Declared before the DC: BeginPaint fills it while the DC is initialised.
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
 // A shell shared-memory block is freed through the process it was made for,
 // so it keeps that process's id with the handle.
 class SharedMemoryBlock {
