@@ -151,6 +151,13 @@ struct GlobalMemoryTraits {
     static void Close(Handle h) noexcept { ::GlobalFree(h); }
 };
 
+// Text the automation functions hand out, freed by the same allocator.
+struct BstrTraits {
+    using Handle = BSTR;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::SysFreeString(h); }
+};
+
 // COM objects are released rather than closed.
 template <typename Interface>
 struct ComInterfaceTraits {
@@ -175,6 +182,7 @@ using MappedView = UniqueHandle<MappedViewTraits>;
 using SharedMemoryLock = UniqueHandle<SharedMemoryLockTraits>;
 using PrinterHandle = UniqueHandle<PrinterHandleTraits>;
 using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
+using Bstr = UniqueHandle<BstrTraits>;
 template <typename Interface>
 using ComInterface = UniqueHandle<ComInterfaceTraits<Interface>>;
 
