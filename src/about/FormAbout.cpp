@@ -227,11 +227,10 @@ void FormAbout::OnCommand(int id, int code)
 // A failure to open the address is silent: the window stays as it is.
 void FormAbout::OpenWebsite()
 {
-    const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    const CursorScope busy(::LoadCursorW(nullptr, IDC_WAIT));
     if (opener_) {
         opener_(Hwnd(), website_);
     }
-    ::SetCursor(previous);
 }
 
 void FormAbout::OnPaint()

@@ -234,6 +234,19 @@ private:
     HDC dc_;
 };
 
+// Shows a cursor while the scope lasts, then the one it replaced: a busy
+// pointer inside a hand over a link goes back to the hand, not the arrow.
+class CursorScope {
+public:
+    explicit CursorScope(HCURSOR cursor) noexcept : previous_(::SetCursor(cursor)) {}
+    ~CursorScope() { ::SetCursor(previous_); }
+    CursorScope(const CursorScope&) = delete;
+    CursorScope& operator=(const CursorScope&) = delete;
+
+private:
+    HCURSOR previous_;
+};
+
 // A shell shared-memory block is freed through the process it was made for,
 // so it keeps that process's id with the handle.
 class SharedMemoryBlock {
