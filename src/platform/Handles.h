@@ -119,12 +119,6 @@ struct WindowTraits {
     static void Close(Handle h) noexcept { ::DestroyWindow(h); }
 };
 
-struct MappedViewTraits {
-    using Handle = void*;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::UnmapViewOfFile(h); }
-};
-
 // The address at which the shell mapped a shared-memory block into this process.
 struct SharedMemoryLockTraits {
     using Handle = void*;
@@ -178,7 +172,6 @@ using CoTaskMem = UniqueHandle<CoTaskMemTraits<void*>>;
 using Pidl = UniqueHandle<CoTaskMemTraits<PIDLIST_ABSOLUTE>>;
 using WindowHandle = UniqueHandle<WindowTraits>;
 using WindowsHook = UniqueHandle<WindowsHookTraits>;
-using MappedView = UniqueHandle<MappedViewTraits>;
 using SharedMemoryLock = UniqueHandle<SharedMemoryLockTraits>;
 using PrinterHandle = UniqueHandle<PrinterHandleTraits>;
 using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
