@@ -38,15 +38,4 @@ TEST(PaintScope, PaintsTheInvalidAreaAndHandsItsDcBack)
     EXPECT_EQ(WindowDc(window.Get()).Get(), painted);
 }
 
-TEST(CursorScope, PutsBackTheCursorItFound)
-{
-    const HCURSOR hand = ::LoadCursorW(nullptr, IDC_HAND);
-    ::SetCursor(hand);
-    {
-        const CursorScope busy(::LoadCursorW(nullptr, IDC_WAIT));
-        EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_WAIT));
-    }
-    EXPECT_EQ(::GetCursor(), hand);
-}
-
 } // namespace
