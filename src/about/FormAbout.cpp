@@ -1,6 +1,7 @@
 #include "about/FormAbout.h"
 
 #include "platform/Dpi.h"
+#include "platform/Handles.h"
 #include "platform/PendingMessages.h"
 
 #include <algorithm>
@@ -226,20 +227,19 @@ void FormAbout::OnCommand(int id, int code)
 // A failure to open the address is silent: the window stays as it is.
 void FormAbout::OpenWebsite()
 {
-    const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    const CursorScope busy(::LoadCursorW(nullptr, IDC_WAIT));
     if (opener_) {
         opener_(Hwnd(), website_);
     }
-    ::SetCursor(previous);
 }
 
 void FormAbout::OnPaint()
 {
-    PAINTSTRUCT paint;
-    const HDC dc = ::BeginPaint(Hwnd(), &paint);
-    if (dc == nullptr) {
+    const PaintScope paint(Hwnd());
+    if (!paint.IsValid()) {
         return;
     }
+    const HDC dc = paint.Dc();
     const Layout layout = LayoutFor(shownDpi_);
     if (icon_.ResourceId != 0) {
         const int size = layout.Icon.right - layout.Icon.left;
@@ -256,5 +256,4 @@ void FormAbout::OnPaint()
     FillLine(dc, {frame.left, frame.top + 1, frame.left + 1, frame.bottom}, Grey);
     FillLine(dc, {frame.right, frame.top, frame.right + 1, frame.bottom}, White);
     FillLine(dc, {frame.left, frame.bottom, frame.right + 1, frame.bottom + 1}, White);
-    ::EndPaint(Hwnd(), &paint);
 }

@@ -2,6 +2,7 @@
 
 #include "controls/Gradient.h"
 #include "platform/Dpi.h"
+#include "platform/Handles.h"
 #include "services/Colors.h"
 
 namespace {
@@ -170,11 +171,11 @@ LRESULT InfoFrame::OnMessage(UINT message, WPARAM wparam, LPARAM lparam)
 
 void InfoFrame::OnPaint()
 {
-    PAINTSTRUCT paint;
-    const HDC dc = ::BeginPaint(Hwnd(), &paint);
-    if (dc == nullptr) {
+    const PaintScope paint(Hwnd());
+    if (!paint.IsValid()) {
         return;
     }
+    const HDC dc = paint.Dc();
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
     const Layout layout = LayoutFor(client.right, Dpi());
@@ -182,7 +183,6 @@ void InfoFrame::OnPaint()
     PaintIcon(dc, layout);
     PaintLabel(dc, layout);
     PaintLines(dc, layout);
-    ::EndPaint(Hwnd(), &paint);
 }
 
 void InfoFrame::PaintBackground(HDC dc, const RECT& client) const

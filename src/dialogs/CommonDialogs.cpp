@@ -51,7 +51,10 @@ void CopyTruncated(const std::wstring& text, wchar_t (&target)[Size])
 ComInterface<IShellFolder> DesktopFolder()
 {
     ComInterface<IShellFolder> desktop;
-    ::SHGetDesktopFolder(desktop.Put());
+    if (FAILED(::SHGetDesktopFolder(desktop.Put()))) {
+        // A failed call may leave anything in the slot; it is no folder to release.
+        desktop.Release();
+    }
     return desktop;
 }
 
@@ -65,7 +68,10 @@ Pidl ItemListOf(IShellFolder& desktop, HWND owner, const std::wstring& folder)
     std::wstring name = folder;
     // Parsed from the desktop, a relative list is an absolute one.
     Pidl list;
-    desktop.ParseDisplayName(owner, nullptr, name.data(), nullptr, list.Put(), nullptr);
+    if (FAILED(desktop.ParseDisplayName(owner, nullptr, name.data(), nullptr, list.Put(), nullptr))) {
+        // Not every shell clears the list when it fails; what it left is not ours to free.
+        list.Release();
+    }
     return list;
 }
 

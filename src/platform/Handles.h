@@ -45,11 +45,20 @@ public:
     {
         const Handle old = std::exchange(handle_, handle);
         if (old != Traits::Invalid()) {
-            Traits::Close(old);
+            CloseKeepingLastError(old);
         }
     }
 
 private:
+    // An owner often goes out of scope while its caller is reporting a
+    // failure; the close must not replace that failure's error code.
+    static void CloseKeepingLastError(Handle handle) noexcept
+    {
+        const DWORD error = ::GetLastError();
+        Traits::Close(handle);
+        ::SetLastError(error);
+    }
+
     Handle handle_ = Traits::Invalid();
 };
 
@@ -110,12 +119,6 @@ struct WindowTraits {
     static void Close(Handle h) noexcept { ::DestroyWindow(h); }
 };
 
-struct MappedViewTraits {
-    using Handle = void*;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::UnmapViewOfFile(h); }
-};
-
 // The address at which the shell mapped a shared-memory block into this process.
 struct SharedMemoryLockTraits {
     using Handle = void*;
@@ -142,6 +145,13 @@ struct GlobalMemoryTraits {
     static void Close(Handle h) noexcept { ::GlobalFree(h); }
 };
 
+// Text the automation functions hand out, freed by the same allocator.
+struct BstrTraits {
+    using Handle = BSTR;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::SysFreeString(h); }
+};
+
 // COM objects are released rather than closed.
 template <typename Interface>
 struct ComInterfaceTraits {
@@ -162,10 +172,10 @@ using CoTaskMem = UniqueHandle<CoTaskMemTraits<void*>>;
 using Pidl = UniqueHandle<CoTaskMemTraits<PIDLIST_ABSOLUTE>>;
 using WindowHandle = UniqueHandle<WindowTraits>;
 using WindowsHook = UniqueHandle<WindowsHookTraits>;
-using MappedView = UniqueHandle<MappedViewTraits>;
 using SharedMemoryLock = UniqueHandle<SharedMemoryLockTraits>;
 using PrinterHandle = UniqueHandle<PrinterHandleTraits>;
 using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
+using Bstr = UniqueHandle<BstrTraits>;
 template <typename Interface>
 using ComInterface = UniqueHandle<ComInterfaceTraits<Interface>>;
 
@@ -190,6 +200,44 @@ public:
 private:
     HWND window_;
     HDC dc_;
+};
+
+// The painting of one WM_PAINT: the DC BeginPaint hands out goes back
+// through EndPaint, which also shows the caret BeginPaint hid.
+class PaintScope {
+public:
+    explicit PaintScope(HWND window) noexcept : window_(window), dc_(::BeginPaint(window, &paint_)) {}
+    ~PaintScope()
+    {
+        if (dc_ != nullptr) {
+            ::EndPaint(window_, &paint_);
+        }
+    }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+
+    [[nodiscard]] HDC Dc() const noexcept { return dc_; }
+    [[nodiscard]] const PAINTSTRUCT& Paint() const noexcept { return paint_; }
+    [[nodiscard]] bool IsValid() const noexcept { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    // Declared before the DC: BeginPaint fills it while the DC is initialised.
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// Shows a cursor while the scope lasts, then the one it replaced: a busy
+// pointer inside a hand over a link goes back to the hand, not the arrow.
+class CursorScope {
+public:
+    explicit CursorScope(HCURSOR cursor) noexcept : previous_(::SetCursor(cursor)) {}
+    ~CursorScope() { ::SetCursor(previous_); }
+    CursorScope(const CursorScope&) = delete;
+    CursorScope& operator=(const CursorScope&) = delete;
+
+private:
+    HCURSOR previous_;
 };
 
 // A shell shared-memory block is freed through the process it was made for,

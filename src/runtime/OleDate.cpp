@@ -1,5 +1,6 @@
 #include "runtime/OleDate.h"
 
+#include "platform/Handles.h"
 #include "runtime/RuntimeError.h"
 
 namespace {
@@ -102,13 +103,13 @@ std::wstring OleDate::DateText() const
     }
     // The locale functions stop at the file-time epoch; the variant
     // conversion covers the rest of the range with the same format.
-    BSTR text = nullptr;
-    if (FAILED(::VarBstrFromDate(value_, LOCALE_USER_DEFAULT, VAR_DATEVALUEONLY, &text))) {
+    Bstr text;
+    if (FAILED(::VarBstrFromDate(value_, LOCALE_USER_DEFAULT, VAR_DATEVALUEONLY, text.Put()))) {
+        // Whatever a failed call left in the slot is no text of ours to free.
+        text.Release();
         throw TypeMismatchError();
     }
-    std::wstring result(text, ::SysStringLen(text));
-    ::SysFreeString(text);
-    return result;
+    return std::wstring(text.Get(), ::SysStringLen(text.Get()));
 }
 
 std::wstring OleDate::TimeText() const

@@ -89,7 +89,10 @@ std::wstring SpecialFolders::GetExplorerFolder() const
 std::wstring SpecialFolders::GetSpecialFolder(int specialfolder) const
 {
     Pidl folder;
-    ::SHGetSpecialFolderLocation(nullptr, specialfolder, folder.Put());
+    if (FAILED(::SHGetSpecialFolderLocation(nullptr, specialfolder, folder.Put()))) {
+        // What a failed call left in the slot is no list of ours to free.
+        folder.Release();
+    }
     return folder ? FileSystemPath(folder.Get()) : std::wstring();
 }
 

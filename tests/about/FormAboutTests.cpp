@@ -66,7 +66,10 @@ protected:
         about.SetWebsite(FormAbout::MakerWebsite);
         about.SetIcon2(IconRef{IDI_VARNOOK});
         about.SetCaption(FormAbout::CaptionFor(L"&Over Varnook..."));
-        about.SetOpener([this](HWND, const std::wstring& address) { opened.push_back(address); });
+        about.SetOpener([this](HWND, const std::wstring& address) {
+            opened.push_back(address);
+            cursorWhileOpening = ::GetCursor();
+        });
     }
 
     // Runs `check` while About is up, then sends it `close`; returns once it has closed.
@@ -91,6 +94,7 @@ protected:
     FormAbout about;
     ActionWindow actions;
     std::vector<std::wstring> opened;
+    HCURSOR cursorWhileOpening = nullptr;
 };
 
 TEST_F(FormAboutTest, IsModalToItsOwnerAndOkClosesIt)
@@ -143,9 +147,12 @@ TEST_F(FormAboutTest, TheLinkIsItsUnderlinedTextUnderAHandAndOpensTheAddress)
         EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_HAND));
         ::SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, 0);
         ::SendMessageW(link, WM_LBUTTONUP, 0, 0);
+        // The hourglass while the address opens, then the hand it found.
+        EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_HAND));
         EXPECT_TRUE(::IsWindowVisible(window));
     });
     EXPECT_EQ(opened, std::vector<std::wstring>{L"https://pellonar.example/varnook"});
+    EXPECT_EQ(cursorWhileOpening, ::LoadCursorW(nullptr, IDC_WAIT));
 }
 
 TEST_F(FormAboutTest, IsLaidOutInPixelsForItsDpiAndEscapeClosesIt)

@@ -79,6 +79,8 @@ TEST_F(PlatformWindowServicesTest, PendingMessagesAreHandledBeforeReturning)
 
 TEST_F(PlatformWindowServicesTest, HourglassShowsUntilTheDefaultPointerIsBack)
 {
+    // The default pointer is the arrow, not whatever showed before the hourglass.
+    ::SetCursor(::LoadCursorW(nullptr, IDC_IBEAM));
     EXPECT_EQ(services.GetMousePointer(), MousePointer::Default);
     services.SetMousePointer(MousePointer::Hourglass);
     EXPECT_EQ(services.GetMousePointer(), MousePointer::Hourglass);

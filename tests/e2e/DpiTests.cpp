@@ -1,5 +1,6 @@
 #include "e2e/VarnookTest.h"
 
+#include "app/ControlIds.h"
 #include "platform/Dpi.h"
 #include "platform/PlatformText.h"
 #include "probe/WindowReader.h"
@@ -28,8 +29,10 @@ TEST_F(DpiTest, WindowHasTheDesignedClientSizeAtTheScreenDpi)
     if (RequestedDpi() != 0) {
         ASSERT_EQ(dpi, RequestedDpi()) << "the Wine prefix did not take its LogPixels";
     }
-    // The design's 7,815 x 7,080 twips in whole pixels.
+    // The design's 7,815 x 7,080 twips in whole pixels, and where the progress
+    // bar along its foot ends (7,695, 6,975).
     const std::map<UINT, SIZE> clientSizes{{96, {521, 472}}, {144, {782, 708}}};
+    const std::map<UINT, POINT> barEnds{{96, {513, 465}}, {144, {770, 698}}};
 
     const ProgramUnderTest& program = Start();
     ASSERT_TRUE(WindowReader::IsVisible(program.MainWindow()));
@@ -38,4 +41,11 @@ TEST_F(DpiTest, WindowHasTheDesignedClientSizeAtTheScreenDpi)
     const SIZE client = WindowReader::ClientSize(program.MainWindow());
     EXPECT_EQ(client.cx, clientSizes.at(dpi).cx);
     EXPECT_EQ(client.cy, clientSizes.at(dpi).cy);
+    // A window sized for the screen's DPI with its parts laid out for 96 dpi
+    // has the right size and a third of it empty.
+    RECT bar{};
+    ::GetWindowRect(program.Control(ControlIds::ProgressBarVarnook), &bar);
+    ::MapWindowPoints(nullptr, program.MainWindow(), reinterpret_cast<POINT*>(&bar), 2);
+    EXPECT_EQ(bar.right, barEnds.at(dpi).x);
+    EXPECT_EQ(bar.bottom, barEnds.at(dpi).y);
 }

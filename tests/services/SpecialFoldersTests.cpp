@@ -90,7 +90,9 @@ Pidl FolderPidl(const std::wstring& path)
 Pidl SpecialFolderPidl(int specialfolder)
 {
     Pidl folder;
-    ::SHGetSpecialFolderLocation(nullptr, specialfolder, folder.Put());
+    if (FAILED(::SHGetSpecialFolderLocation(nullptr, specialfolder, folder.Put()))) {
+        folder.Release();
+    }
     return folder;
 }
 

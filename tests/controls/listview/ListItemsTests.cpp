@@ -36,11 +36,26 @@ TEST_F(ListViewTest, RowsAreAddedReadAndRemovedWithTheirTags)
 
 TEST_F(ListViewTest, RowTextsOfAnyLengthAndScriptReadBackWhole)
 {
-    const std::wstring longFolder = std::wstring(250, L'x') + L" <DIR>";
-    AddRows({longFolder, L"Αρχείο.txt", L"Файл.txt", L"文件.txt"});
+    const Texts names{std::wstring(250, L'x') + L" <DIR>", L"Αρχείο.txt", L"Файл.txt", L"文件.txt"};
+    AddRows(names);
     list->ListItems().Item(1)->SetText(1, L"Τρίτη");
-    EXPECT_EQ(RowTexts(), (Texts{longFolder, L"Αρχείο.txt", L"Файл.txt", L"文件.txt"}));
+    EXPECT_EQ(RowTexts(), names);
     EXPECT_EQ(list->ListItems().Item(1)->Text(1), L"Τρίτη");
+
+    // The rows keep their texts themselves; what counts is what the list
+    // window hands out when it paints or is read.
+    const auto shown = [this](int row, int column) {
+        std::wstring text(1024, L'\0');
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = text.data();
+        item.cchTextMax = static_cast<int>(text.size());
+        text.resize(static_cast<size_t>(
+            ::SendMessageW(Platform(), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item))));
+        return text;
+    };
+    EXPECT_EQ((Texts{shown(0, 0), shown(1, 0), shown(2, 0), shown(3, 0)}), names);
+    EXPECT_EQ(shown(1, 1), L"Τρίτη");
 }
 
 // The list windows' own procedure, which refuses rows while asked to.
