@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Win32.h"
 #include "runtime/OleDate.h"
 #include "runtime/Variant.h"
 #include "services/FolderRow.h"
@@ -14,6 +15,15 @@
 // Paths of any length work; failures are reported only through results.
 class FileSystem {
 public:
+    // What undoing a change to an item puts back: its three times as the
+    // file system keeps them (UTC) and its attributes.
+    struct ItemStamp {
+        FILETIME Created{};
+        FILETIME Accessed{};
+        FILETIME Written{};
+        std::uint32_t Attributes = 0;
+    };
+
     // Path and name rules; none of these touches the disk.
     [[nodiscard]] std::wstring AddFolderBackslash(const std::wstring& folder) const;
     [[nodiscard]] std::wstring RemoveFolderBackslash(const std::wstring& folder) const;
@@ -58,6 +68,11 @@ public:
     // it is neither.
     bool SetFileDateTime(const std::wstring& file, const Variant& datetime) const;
     bool SetFolderDateTime(const std::wstring& folder, const Variant& datetime) const;
+    // An item's stamp in one look; none when it cannot be reached.
+    [[nodiscard]] std::optional<ItemStamp> GetItemStamp(const std::wstring& path) const;
+    // Gives a file or folder the three times of a stamp (its attributes are
+    // left alone); a read-only item is refused, as by SetFileDateTime.
+    bool SetItemTimes(const std::wstring& path, const ItemStamp& stamp) const;
 
     // The size in bytes, -1 when the file cannot be opened.
     [[nodiscard]] std::int64_t GetFileSize(const std::wstring& file) const;

@@ -189,22 +189,28 @@ std::optional<FILETIME> FileTimeFromMoment(const Variant& datetime)
     return LocalToUtc(local);
 }
 
-bool SetItemTimes(const std::wstring& path, const Variant& datetime, DWORD flags)
+// Attribute-write access is all that writing times needs, so a file that
+// another program holds open for reading is re-dated too. Read-only items
+// would grant it as well; they are refused here, whatever the platform, and
+// the run clears the attribute first when the user allows it.
+bool WriteTimes(
+    const std::wstring& path, DWORD flags, const FILETIME& created, const FILETIME& accessed, const FILETIME& written)
 {
-    const auto moment = FileTimeFromMoment(datetime);
-    if (!moment || !FileStepSeam::Allows(FileStep::WriteTimes, path)) {
+    if (!FileStepSeam::Allows(FileStep::WriteTimes, path)) {
         return false;
     }
-    // Attribute-write access is all that writing times needs, so a file that
-    // another program holds open for reading is re-dated too. Read-only items
-    // would grant it as well; they are refused here, whatever the platform,
-    // and the run clears the attribute first when the user allows it.
     const DWORD attributes = ::GetFileAttributesW(PathForm::Extended(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         return false;
     }
     const FileHandle item = OpenItemItself(path, attributes, FILE_WRITE_ATTRIBUTES, flags);
-    return item && ::SetFileTime(item.Get(), &*moment, &*moment, &*moment) != FALSE;
+    return item && ::SetFileTime(item.Get(), &created, &accessed, &written) != FALSE;
+}
+
+bool DateItem(const std::wstring& path, const Variant& datetime, DWORD flags)
+{
+    const auto moment = FileTimeFromMoment(datetime);
+    return moment && WriteTimes(path, flags, *moment, *moment, *moment);
 }
 
 } // namespace
@@ -238,10 +244,25 @@ FolderRow FileSystem::ReadFolderRow(const std::wstring& prefix, std::wstring nam
 
 bool FileSystem::SetFileDateTime(const std::wstring& file, const Variant& datetime) const
 {
-    return SetItemTimes(file, datetime, 0);
+    return DateItem(file, datetime, 0);
 }
 
 bool FileSystem::SetFolderDateTime(const std::wstring& folder, const Variant& datetime) const
 {
-    return SetItemTimes(folder, datetime, FILE_FLAG_BACKUP_SEMANTICS);
+    return DateItem(folder, datetime, FILE_FLAG_BACKUP_SEMANTICS);
+}
+
+std::optional<FileSystem::ItemStamp> FileSystem::GetItemStamp(const std::wstring& path) const
+{
+    const auto data = ReadAttributeData(path);
+    if (!data) {
+        return std::nullopt;
+    }
+    return ItemStamp{data->ftCreationTime, data->ftLastAccessTime, data->ftLastWriteTime, data->dwFileAttributes};
+}
+
+bool FileSystem::SetItemTimes(const std::wstring& path, const ItemStamp& stamp) const
+{
+    // Backup semantics open a file as well as a folder.
+    return WriteTimes(path, FILE_FLAG_BACKUP_SEMANTICS, stamp.Created, stamp.Accessed, stamp.Written);
 }

@@ -9,6 +9,7 @@
 namespace {
 
 constexpr wchar_t LineEnd[] = L"\r\n";
+constexpr wchar_t ByteOrderMark[] = L"\uFEFF";
 
 std::wstring LocaleText(LCTYPE item, const wchar_t* fallback)
 {
@@ -82,7 +83,7 @@ bool Logging::Create(const std::wstring& logtitle, const std::wstring& delimiter
         return false;
     }
     const std::wstring title = L"*** " + application_ + L" " + logtitle + L" ***";
-    Write(title + LineEnd + std::wstring(title.size(), L'-') + LineEnd);
+    Write(ByteOrderMark + title + LineEnd + std::wstring(title.size(), L'-') + LineEnd);
     return true;
 }
 
@@ -101,7 +102,7 @@ void Logging::Write(const std::wstring& text)
     if (!file_ || text.empty()) {
         return;
     }
-    const std::string bytes = AnsiText::Encode(text);
+    const std::string bytes = AnsiText::Encode(text, CP_UTF8);
     DWORD written = 0;
     ::WriteFile(file_.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }

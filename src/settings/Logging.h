@@ -5,8 +5,9 @@
 
 #include <string>
 
-// The processing log: a plain ANSI text file with a two-line header when it
-// is new and one time-stamped line per message. While open it is locked
+// The processing log: a plain UTF-8 text file, with a byte-order mark so
+// that every editor reads it as such, a two-line header when it is new and
+// one time-stamped line per message. Any name can be logged as it is. While open it is locked
 // against other readers and writers.
 class Logging {
 public:

@@ -285,7 +285,7 @@ TEST_F(ProcessingRunTest, AnItemLeftUnderATemporaryNameIsReportedThere)
         const std::wstring report = AccessError + (own / L"foto.jpg") + L", dat nu " + temporary + L" heet";
         EXPECT_EQ(NamesIn(folder.Path()), std::set<std::wstring>{FileSystem().ExtractFileTitle(temporary)});
         if (logged) {
-            EXPECT_NE(TempFolder::ReadAll(log.FileName()).find(AnsiText::Encode(report)), std::string::npos);
+            EXPECT_NE(TempFolder::ReadAll(log.FileName()).find(AnsiText::Encode(report, CP_UTF8)), std::string::npos);
         } else {
             EXPECT_EQ(WarningTexts(), (std::vector<std::wstring>{report, L"1 ontoegankelijk object gevonden"}));
         }
@@ -313,8 +313,8 @@ TEST_F(ProcessingRunTest, LoggedFailuresAreSummedUpWithTheOfferToOpenTheLog)
     const std::string content = TempFolder::ReadAll(log.FileName());
     const std::string stamp = R"(\d\d-\d\d-\d{4} \d\d:\d\d:\d\d  Fout bij het verkrijgen van toegang tot [^\r]*)";
     EXPECT_TRUE(std::regex_match(content,
-        std::regex("\\*\\*\\* Pellonar Varnook logboekbestand \\*\\*\\*\r\n-{39}\r\n" + stamp + "een\\.txt\r\n" +
-            stamp + "twee\\.txt\r\n")))
+        std::regex("\xEF\xBB\xBF\\*\\*\\* Pellonar Varnook logboekbestand \\*\\*\\*\r\n-{39}\r\n" + stamp +
+            "een\\.txt\r\n" + stamp + "twee\\.txt\r\n")))
         << content;
 }
 
@@ -521,8 +521,8 @@ TEST_F(ProcessingRunTest, AQuitRequestStopsTheRunAfterTheCurrentEntry)
     EXPECT_TRUE(window.warnings.empty());
     EXPECT_TRUE(FileHandle(::CreateFileW(log.FileName().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)))
         << "the log is still open";
-    EXPECT_NE(
-        TempFolder::ReadAll(log.FileName()).find(AnsiText::Encode(AccessError + temp / L"A.TXT")), std::string::npos);
+    EXPECT_NE(TempFolder::ReadAll(log.FileName()).find(AnsiText::Encode(AccessError + temp / L"A.TXT", CP_UTF8)),
+        std::string::npos);
     EXPECT_FALSE(run.InProgress());
     EXPECT_EQ(state.ProgressBarVarnook().Value(), 0);
 }
