@@ -4,6 +4,7 @@
 #include "app/LetterCase.h"
 #include "app/PlatformWindowServices.h"
 #include "app/ProcessingRun.h"
+#include "services/SpecialFolders.h"
 #include "platform/Handles.h"
 #include "services/FileNotificationObserver.h"
 #include "support/FormVarnookModel.h"
@@ -127,7 +128,9 @@ void BenchmarkProcessingRun(Benchmark& benchmark, const std::wstring& ourTree, c
     CurrentFolder parent;
     parent.SetPath(fileSystem.ExtractFolder(ourTree));
     FolderListing listing(state, parent);
-    ProcessingRun run(state, window, listing, watch, log, parent, [] { return std::wstring(); });
+    // The journal a run writes is part of its cost.
+    RunJournal journal(SpecialFolders().GetTempFolder() + L"varnook-benchmark-journals");
+    ProcessingRun run(state, window, listing, watch, log, journal, parent, [] { return std::wstring(); });
 
     state.CheckOptionsSubfolders().SetValue(1);
     state.CheckOptionsModified().SetValue(1);

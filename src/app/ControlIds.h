@@ -27,5 +27,6 @@ constexpr int CheckOptionsModified = 117;
 constexpr int CheckOptionsIgnorereadonly = 118;
 constexpr int CheckOptionsHiddensystem = 119;
 constexpr int ProgressBarVarnook = 120;
+constexpr int LabelStatus = 121;
 
 } // namespace ControlIds

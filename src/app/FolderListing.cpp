@@ -1,5 +1,6 @@
 #include "app/FolderListing.h"
 
+#include "app/LetterCase.h"
 #include "app/NameSort.h"
 #include "app/PathCompaction.h"
 
@@ -97,6 +98,18 @@ std::int32_t FolderListing::ExcludedAttributes(FormVarnookState& state)
     return state.CheckOptionsHiddensystem().Value() == 1 ? 0 : FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 }
 
+// The style is read as the row is drawn, so the column follows the drop-down
+// at once and costs nothing while it is not shown.
+std::wstring FolderListing::NewName(const std::wstring& name) const
+{
+    const int style = state_.ComboOptionsConversion().ListIndex();
+    if (!LetterCase::Renames(style)) {
+        return {};
+    }
+    std::wstring converted = LetterCase::Convert(name, style);
+    return converted != name ? converted : std::wstring();
+}
+
 std::wstring FolderListing::RowText(const FolderRow& row, std::int32_t column) const
 {
     switch (column) {
@@ -104,6 +117,8 @@ std::wstring FolderListing::RowText(const FolderRow& row, std::int32_t column) c
         return row.IsFolder ? row.Name + FolderSuffix : row.Name;
     case ModifiedColumn:
         return row.Modified ? row.Modified->ToText() : std::wstring();
+    case NewNameColumn:
+        return NewName(row.Name);
     default:
         return {};
     }

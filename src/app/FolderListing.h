@@ -23,6 +23,8 @@ public:
     // The list's columns.
     static constexpr std::int32_t NameColumn = 0;
     static constexpr std::int32_t ModifiedColumn = 1;
+    // The name the chosen style would give, empty when it keeps the name.
+    static constexpr std::int32_t NewNameColumn = 2;
 
     FolderListing(FormVarnookState& state, const CurrentFolder& folder);
 
@@ -47,6 +49,7 @@ private:
     void RestoreColumnWidths();
     void AddLines(const std::wstring& folder, std::vector<std::wstring> paths, bool folders);
     void AllowForScrollBar();
+    [[nodiscard]] std::wstring NewName(const std::wstring& name) const;
 
     FormVarnookState& state_;
     const CurrentFolder& folder_;

@@ -6,6 +6,7 @@
 #include "platform/Dpi.h"
 #include "platform/PendingMessages.h"
 #include "resource.h"
+#include "runtime/AnsiText.h"
 
 #include <utility>
 
@@ -26,17 +27,22 @@ constexpr WORD EnterKey = VK_RETURN;
 
 FormVarnook::Parts::Parts(FormVarnook& form)
     : controls(form.site_), services(form.Hwnd(), form.program_.ApplicationTitle()), listing(controls, form.folder_),
-      run(controls, services, listing, form.watch_, form.log_, form.folder_,
+      run(controls, services, listing, form.watch_, form.log_, form.journal_, form.folder_,
           [&form] { return form.specialFolders_.GetExplorerFolder(); }),
+      undo(controls, services, listing, form.watch_, form.log_, form.journal_),
       shortcuts(controls, services, form.settings_, form.folder_)
 {
 }
 
-FormVarnook::FormVarnook() : site_(nullptr), watch_(*this)
+FormVarnook::FormVarnook()
+    : site_(nullptr), journal_(specialFolders_.GetSpecialFolder(CSIDL_LOCAL_APPDATA) + L"\\" + program_.CompanyName() +
+                          L"\\" + program_.ProductName()),
+      watch_(*this)
 {
 }
 
-FormVarnook::FormVarnook(std::wstring registryKey) : site_(nullptr), settings_(std::move(registryKey)), watch_(*this)
+FormVarnook::FormVarnook(std::wstring registryKey, std::wstring journalFolder)
+    : site_(nullptr), settings_(std::move(registryKey)), journal_(std::move(journalFolder)), watch_(*this)
 {
 }
 
@@ -117,6 +123,7 @@ void FormVarnook::RunLoadSequence()
     log_.Clear();
     loading_ = false;
     parts_->listing.FillFolderList();
+    ShowUndoAvailability();
 }
 
 // Restoring a check box runs its click handling, as a click would: Modified
@@ -154,22 +161,36 @@ void FormVarnook::PostOnce(UINT message)
 }
 
 // Whatever fails in a handler (a listing, a run, a dialog) is told to the
-// user in the words a failing watch uses, and the window stays usable.
+// user, and the window stays usable.
 LRESULT FormVarnook::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
 {
     try {
         return Dispatch(message, wparam, lparam);
     } catch (...) {
-        ReportFailure();
+        ReportFailure(std::current_exception());
         return 0;
     }
 }
 
-void FormVarnook::ReportFailure()
+void FormVarnook::ReportFailure(const std::exception_ptr& failure)
 {
-    if (parts_ != nullptr) {
-        parts_->services.ShowWarning(std::wstring(ProcessingRun::AccessError) + folder_.Path(), MessageBoxButtons::Ok);
+    std::wstring what = L"onbekend";
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& error) {
+        what = AnsiText::Decode(error.what());
+    } catch (...) {
     }
+    if (parts_ != nullptr) {
+        parts_->services.ShowWarning(UnexpectedError + what, MessageBoxButtons::Ok);
+    }
+}
+
+// A run or an undo holds the window's inputs; nothing else may start
+// meanwhile, from whatever nested message handling.
+bool FormVarnook::Busy() const
+{
+    return parts_ != nullptr && (parts_->run.InProgress() || parts_->undo.InProgress());
 }
 
 LRESULT FormVarnook::Dispatch(UINT message, WPARAM wparam, LPARAM lparam)
@@ -216,6 +237,18 @@ LRESULT FormVarnook::Dispatch(UINT message, WPARAM wparam, LPARAM lparam)
     case ShowAboutMessage:
         OnShowAbout();
         return 0;
+    case UndoMessage:
+        OnUndo();
+        return 0;
+    case WM_QUERYENDSESSION:
+        // The session may end the process: the run stops after the entry in hand.
+        if (parts_ != nullptr) {
+            parts_->run.Stop(true);
+        }
+        return TRUE;
+    case WM_ENDSESSION:
+        OnEndSession(wparam != FALSE);
+        return 0;
     default:
         break;
     }
@@ -235,7 +268,7 @@ void FormVarnook::OnActivate(WPARAM wparam)
 
 void FormVarnook::OnStartWatch()
 {
-    if (!unloaded_ && !parts_->run.InProgress()) {
+    if (!unloaded_ && !Busy()) {
         watch_.Create(folder_.Path());
     }
 }
@@ -270,9 +303,26 @@ bool FormVarnook::OnSetCursor()
     return true;
 }
 
+// While a run holds the window, Esc stops it and every other key waits.
 void FormVarnook::OnKeyUp(WPARAM key)
 {
-    parts_->shortcuts.KeyReleased(key);
+    if (Busy()) {
+        if (key == VK_ESCAPE) {
+            parts_->run.Stop(false);
+        }
+    } else if (key == 'Z' && ::GetKeyState(VK_CONTROL) < 0) {
+        PostOnce(UndoMessage);
+    } else {
+        parts_->shortcuts.KeyReleased(key);
+    }
+}
+
+// The session is ending, and the process may be ended without WM_CLOSE.
+void FormVarnook::OnEndSession(bool ending)
+{
+    if (ending && !unloaded_) {
+        SaveOptions();
+    }
 }
 
 void FormVarnook::OnTimer()
@@ -284,10 +334,26 @@ void FormVarnook::OnTimer()
 }
 
 // Enter and Esc reach the window as IDOK and IDCANCEL through dialog
-// navigation: they are no commands of any control and are ignored.
+// navigation: they are no commands of any control.
 void FormVarnook::OnCommand(int id, int code)
 {
-    if (code != BN_CLICKED || parts_ == nullptr) {
+    if (parts_ == nullptr) {
+        return;
+    }
+    // The new names the list shows follow the style at once.
+    if (id == ControlIds::ComboOptionsConversion && code == CBN_SELCHANGE) {
+        parts_->controls.ListViewFolderItems().Refresh();
+        return;
+    }
+    if (code != BN_CLICKED) {
+        return;
+    }
+    // While a run holds the window its controls are disabled, and their
+    // commands, however they come, are refused; Esc stops the run.
+    if (Busy()) {
+        if (id == IDCANCEL) {
+            parts_->run.Stop(false);
+        }
         return;
     }
     FormVarnookControls& controls = parts_->controls;
@@ -296,7 +362,7 @@ void FormVarnook::OnCommand(int id, int code)
         Browse();
         break;
     case ControlIds::CommandProcess:
-        parts_->run.Run();
+        RunProcess();
         break;
     case ControlIds::CommandSelectall:
         SelectAll();
@@ -329,9 +395,6 @@ void FormVarnook::OnCommand(int id, int code)
 // folder and only tells which folder was chosen.
 void FormVarnook::Browse()
 {
-    if (parts_->run.InProgress()) {
-        return;
-    }
     dialogs_.SetFolderName(folder_.Path());
     dialogs_.SetTitle(folder_.Path());
     const std::int16_t result = dialogs_.ShowBrowse();
@@ -420,7 +483,7 @@ void FormVarnook::FolderChange()
 // not be read, and Terminate watches again.
 void FormVarnook::HandlerFailed(std::exception_ptr)
 {
-    ReportFailure();
+    parts_->services.ShowWarning(std::wstring(ProcessingRun::AccessError) + folder_.Path(), MessageBoxButtons::Ok);
 }
 
 // A new watch on the folder that is current now; none once the window is closing.
@@ -435,19 +498,23 @@ void FormVarnook::Terminate()
 // about Process.
 void FormVarnook::ItemClick(ListItem& item, std::int16_t button)
 {
-    if (button == 1) {
+    if (button == ListViewEvents::LeftButton) {
         parts_->controls.CommandProcess().SetEnabled(
             parts_->controls.ListViewFolderItems().ListItems().SelectedCount() != 0);
-    } else if (button == 2) {
+    } else if (button == ListViewEvents::RightButton && !Busy()) {
         pendingProperties_ = folder_.PathOf(item.Row());
         PostOnce(ShowPropertiesMessage);
     }
 }
 
-void FormVarnook::ItemDblClick(ListItem& item, std::int16_t)
+// Only a left double click opens: a right one is two requests for the
+// properties, never a request to run the item.
+void FormVarnook::ItemDblClick(ListItem& item, std::int16_t button)
 {
-    pendingOpen_ = folder_.PathOf(item.Row());
-    PostOnce(OpenItemMessage);
+    if (button == ListViewEvents::LeftButton && !Busy()) {
+        pendingOpen_ = folder_.PathOf(item.Row());
+        PostOnce(OpenItemMessage);
+    }
 }
 
 void FormVarnook::KeyDown(std::int16_t keycode)
@@ -459,7 +526,55 @@ void FormVarnook::KeyDown(std::int16_t keycode)
 
 void FormVarnook::OnProcessFromList()
 {
-    parts_->run.Run();
+    RunProcess();
+}
+
+namespace {
+
+// The window's inputs, held for as long as the object lives.
+class InputsHeld {
+public:
+    explicit InputsHeld(FormVarnookControls& controls) : controls_(controls), held_(controls.HoldInputs()) {}
+    ~InputsHeld() { controls_.ReleaseInputs(held_); }
+    InputsHeld(const InputsHeld&) = delete;
+    InputsHeld& operator=(const InputsHeld&) = delete;
+
+private:
+    FormVarnookControls& controls_;
+    FormVarnookControls::HeldInputs held_;
+};
+
+} // namespace
+
+void FormVarnook::RunProcess()
+{
+    if (Busy()) {
+        return;
+    }
+    {
+        const InputsHeld held(parts_->controls);
+        parts_->run.Run();
+    }
+    ShowUndoAvailability();
+}
+
+void FormVarnook::OnUndo()
+{
+    if (Busy() || unloaded_) {
+        return;
+    }
+    {
+        const InputsHeld held(parts_->controls);
+        parts_->undo.Run();
+    }
+    ShowUndoAvailability();
+}
+
+void FormVarnook::ShowUndoAvailability()
+{
+    if (SystemMenuItem* undo = parts_->controls.SystemMenuVarnook().Item(Design::UndoEntry)) {
+        undo->SetEnabled(parts_->undo.Latest().has_value());
+    }
 }
 
 // The full path, with the folder as working folder: a folder named like a
@@ -467,6 +582,9 @@ void FormVarnook::OnProcessFromList()
 void FormVarnook::OnOpenItem()
 {
     const std::wstring path = std::exchange(pendingOpen_, std::wstring());
+    if (Busy()) {
+        return;
+    }
     const BusyPointer busy(parts_->services);
     if (!parts_->services.OpenDocument(path, folder_.Path())) {
         parts_->services.ShowWarning(OpenError + path, MessageBoxButtons::Ok);
@@ -476,23 +594,36 @@ void FormVarnook::OnOpenItem()
 void FormVarnook::OnShowProperties()
 {
     const std::wstring path = std::exchange(pendingProperties_, std::wstring());
+    if (Busy()) {
+        return;
+    }
     const BusyPointer busy(parts_->services);
     if (!parts_->services.ShowProperties(path)) {
         parts_->services.ShowWarning(PropertiesError + path, MessageBoxButtons::Ok);
     }
 }
 
-// Every entry of the system menu leads to About. The system menu's command
-// arrives inside the frame's own menu handling; About's modal loop starts
-// from the top of the main loop instead.
+// The undo entry undoes; every other entry, the separator's command
+// included, leads to About. The system menu's command arrives inside the
+// frame's own menu handling; the modal loops start from the top of the main
+// loop instead.
 void FormVarnook::ItemClick(SystemMenuItem& item)
 {
-    pendingAboutCaption_ = FormAbout::CaptionFor(item.Text());
-    PostOnce(ShowAboutMessage);
+    if (item.Index() == Design::UndoEntry) {
+        PostOnce(UndoMessage);
+        return;
+    }
+    if (const SystemMenuItem* entry = parts_->controls.SystemMenuVarnook().Item(Design::AboutEntry)) {
+        pendingAboutCaption_ = FormAbout::CaptionFor(entry->Text());
+        PostOnce(ShowAboutMessage);
+    }
 }
 
 void FormVarnook::OnShowAbout()
 {
+    if (Busy()) {
+        return;
+    }
     FormAbout about;
     about.SetCaption(std::exchange(pendingAboutCaption_, std::wstring()));
     about.SetApplication(FormAbout::ApplicationLine(program_));

@@ -7,6 +7,7 @@
 #include "app/PlatformWindowServices.h"
 #include "app/ProcessingRun.h"
 #include "app/RelistSchedule.h"
+#include "app/RunUndo.h"
 #include "controls/host/FormSite.h"
 #include "controls/listview/ListViewEvents.h"
 #include "controls/sysmenu/SystemMenuEvents.h"
@@ -16,6 +17,7 @@
 #include "services/FileNotification.h"
 #include "services/SpecialFolders.h"
 #include "settings/Logging.h"
+#include "settings/RunJournal.h"
 #include "settings/Settings.h"
 
 #include <memory>
@@ -38,10 +40,12 @@ public:
     static constexpr const wchar_t* DriveError = L"Fout bij het verkrijgen van toegang tot het station";
     static constexpr const wchar_t* PropertiesError = L"Fout bij het tonen van de eigenschappen van ";
     static constexpr const wchar_t* OpenError = L"Fout bij het openen van ";
+    static constexpr const wchar_t* UnexpectedError = L"Onverwachte fout: ";
 
     FormVarnook();
-    // Keeps its options below HKEY_CURRENT_USER\`registryKey` instead of the program's key.
-    explicit FormVarnook(std::wstring registryKey);
+    // Keeps its options below HKEY_CURRENT_USER\`registryKey` and the journals
+    // of its runs in `journalFolder` instead of the program's own places.
+    FormVarnook(std::wstring registryKey, std::wstring journalFolder);
     ~FormVarnook();
 
     // Creates the window, runs the load sequence and shows the window;
@@ -62,6 +66,7 @@ private:
         PlatformWindowServices services;
         FolderListing listing;
         ProcessingRun run;
+        RunUndo undo;
         DateShortcuts shortcuts;
     };
 
@@ -73,6 +78,7 @@ private:
     static constexpr UINT OpenItemMessage = WM_APP + 3;
     static constexpr UINT ShowPropertiesMessage = WM_APP + 4;
     static constexpr UINT ShowAboutMessage = WM_APP + 5;
+    static constexpr UINT UndoMessage = WM_APP + 6;
     static constexpr UINT_PTR RelistTimer = 1;
 
     friend class BaseWindow<FormVarnook>;
@@ -83,7 +89,10 @@ private:
     void RestoreOptions();
     void SaveOptions();
     void PostOnce(UINT message);
-    void ReportFailure();
+    void ReportFailure(const std::exception_ptr& failure);
+    [[nodiscard]] bool Busy() const;
+    void RunProcess();
+    void ShowUndoAvailability();
 
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
@@ -99,6 +108,8 @@ private:
     void OnOpenItem();
     void OnShowProperties();
     void OnShowAbout();
+    void OnUndo();
+    void OnEndSession(bool ending);
 
     void Browse();
     void ShowChosenFolder();
@@ -126,6 +137,7 @@ private:
     SpecialFolders specialFolders_;
     Logging log_;
     Settings settings_;
+    RunJournal journal_;
     FileNotification watch_;
     RelistSchedule relisting_;
     std::unique_ptr<Parts> parts_;

@@ -45,7 +45,7 @@ FormVarnookControls::FormVarnookControls(FormSite& site)
       timePicker_(Sited<DateTimePicker>(site, L"DateTimePickerModifiedTime", Design::DateTimePickerModifiedTime)),
       process_(Placed<CommandButton>(site, Design::CommandProcess)),
       selectAll_(Placed<CommandButton>(site, Design::CommandSelectall)),
-      refresh_(Placed<CommandButton>(site, Design::CommandRefresh)),
+      refresh_(Placed<CommandButton>(site, Design::CommandRefresh)), status_(Placed<Label>(site, Design::LabelStatus)),
       frameOptions_(Placed<Frame>(site, Design::FrameOptions)),
       conversion_(Design::ConversionEntries(), Bounds(Design::ComboOptionsConversion, site.Dpi()), site.HostWindow(),
           Design::ComboOptionsConversion.Id),
@@ -63,8 +63,8 @@ void FormVarnookControls::UseFormFont()
 {
     font_ = site_.HostFont().Create(site_.Dpi());
     for (StandardControl* control : std::initializer_list<StandardControl*>{&frameFolder_, &browse_, &folderLabel_,
-             &frameModified_, &labelDate_, &labelTime_, &process_, &selectAll_, &refresh_, &frameOptions_, &conversion_,
-             &log_, &subfolders_, &modified_, &ignoreReadonly_, &hiddenSystem_}) {
+             &frameModified_, &labelDate_, &labelTime_, &process_, &selectAll_, &refresh_, &status_, &frameOptions_,
+             &conversion_, &log_, &subfolders_, &modified_, &ignoreReadonly_, &hiddenSystem_}) {
         control->SetFont(static_cast<HFONT>(font_.Get()));
     }
 }
@@ -83,7 +83,10 @@ void FormVarnookControls::ReadDesign()
 void FormVarnookControls::ApplyCaptions(const ProgramInfo& program)
 {
     const std::wstring product = program.ProductName();
-    if (SystemMenuItem* about = systemMenu_.Item(1)) {
+    if (SystemMenuItem* undo = systemMenu_.Item(Design::UndoEntry)) {
+        undo->SetText(Design::DutchUndo);
+    }
+    if (SystemMenuItem* about = systemMenu_.Item(Design::AboutEntry)) {
         about->SetText(Design::DutchAboutBefore + product + Design::DutchAboutAfter);
     }
     const HWND form = site_.HostWindow();
@@ -101,5 +104,47 @@ void FormVarnookControls::ApplyCaptions(const ProgramInfo& program)
     std::int32_t style = 0;
     for (const wchar_t* text : Design::DutchStyles) {
         conversion_.SetEntry(style++, text);
+    }
+}
+
+std::vector<StandardControl*> FormVarnookControls::HeldStandardControls()
+{
+    return {&browse_, &selectAll_, &refresh_, &conversion_, &log_, &subfolders_, &modified_, &ignoreReadonly_,
+        &hiddenSystem_};
+}
+
+FormVarnookControls::HeldInputs FormVarnookControls::HoldInputs()
+{
+    HeldInputs held;
+    held.Focus = ::GetFocus();
+    for (StandardControl* control : HeldStandardControls()) {
+        held.Enabled.push_back(control->IsEnabled());
+    }
+    for (DateTimePicker* picker : {&datePicker_, &timePicker_}) {
+        held.Enabled.push_back(picker->Enabled());
+    }
+    const HWND form = site_.HostWindow();
+    if (held.Focus != nullptr && held.Focus != list_.ControlHwnd() && ::IsChild(form, held.Focus)) {
+        ::SetFocus(list_.ControlHwnd());
+    }
+    for (StandardControl* control : HeldStandardControls()) {
+        control->Enable(false);
+    }
+    datePicker_.SetEnabled(false);
+    timePicker_.SetEnabled(false);
+    return held;
+}
+
+void FormVarnookControls::ReleaseInputs(const HeldInputs& held)
+{
+    size_t index = 0;
+    for (StandardControl* control : HeldStandardControls()) {
+        control->Enable(held.Enabled[index++]);
+    }
+    for (DateTimePicker* picker : {&datePicker_, &timePicker_}) {
+        picker->SetEnabled(held.Enabled[index++]);
+    }
+    if (held.Focus != nullptr && ::IsWindow(held.Focus) && ::IsWindowEnabled(held.Focus)) {
+        ::SetFocus(held.Focus);
     }
 }

@@ -15,6 +15,8 @@
 #include "platform/Handles.h"
 #include "platform/ProgramInfo.h"
 
+#include <vector>
+
 // The main window's controls, made as the window is designed, in the order
 // of the layout (which is also the order of the Tab key), on the window the
 // site hosts. They are the state the window's procedures work on.
@@ -29,6 +31,18 @@ public:
     // Puts the Dutch captions on the window and its controls.
     void ApplyCaptions(const ProgramInfo& program);
 
+    // How the controls a run holds were before it held them.
+    struct HeldInputs {
+        std::vector<bool> Enabled;
+        HWND Focus = nullptr;
+    };
+    // Disables every control through which the user could change a run's
+    // inputs or start other work. The focus, when one of them had it, waits
+    // on the list, so that the keys still reach the window.
+    [[nodiscard]] HeldInputs HoldInputs();
+    // Puts those controls and the focus back exactly as they were.
+    void ReleaseInputs(const HeldInputs& held);
+
     [[nodiscard]] ListView& ListViewFolderItems() override { return list_; }
     [[nodiscard]] ComboBox& ComboOptionsConversion() override { return conversion_; }
     [[nodiscard]] CheckBox& CheckOptionsLog() override { return log_; }
@@ -41,6 +55,7 @@ public:
     [[nodiscard]] ProgressBar& ProgressBarVarnook() override { return progress_; }
     [[nodiscard]] CommandButton& CommandProcess() override { return process_; }
     [[nodiscard]] Label& LabelFolderCurrentfolder() override { return folderLabel_; }
+    [[nodiscard]] Label& LabelStatus() override { return status_; }
 
     [[nodiscard]] SystemMenu& SystemMenuVarnook() noexcept { return systemMenu_; }
     [[nodiscard]] InfoFrame& InfoFrameVarnook() noexcept { return infoFrame_; }
@@ -55,6 +70,7 @@ public:
 
 private:
     void UseFormFont();
+    [[nodiscard]] std::vector<StandardControl*> HeldStandardControls();
 
     FormSite& site_;
     // The standard controls show it, so it goes after them.
@@ -73,6 +89,7 @@ private:
     CommandButton process_;
     CommandButton selectAll_;
     CommandButton refresh_;
+    Label status_;
     Frame frameOptions_;
     ComboBox conversion_;
     CheckBox log_;

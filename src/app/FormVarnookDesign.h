@@ -66,6 +66,8 @@ constexpr Control CheckOptionsIgnorereadonly{
 constexpr Control CheckOptionsHiddensystem{
     Within(FrameOptions, {240, 2160, 1815, 255}), L"Hidden/System", Id::CheckOptionsHiddensystem};
 constexpr Control ProgressBarVarnook{{120, 6720, 7575, 255}, L"", Id::ProgressBarVarnook};
+// How far a run is, and how it ended.
+constexpr Control LabelStatus{{6120, 2535, 1575, 735}, L"", Id::LabelStatus};
 
 // The letter-case styles in their fixed order: the position is the style.
 [[nodiscard]] std::vector<std::wstring> ConversionEntries();
@@ -99,10 +101,14 @@ inline constexpr Caption DutchCaptions[] = {
     {Id::CheckOptionsIgnorereadonly, L"Alleen-lezen Negeren"},
     {Id::CheckOptionsHiddensystem, L"Verborgen/Systeem"},
 };
-inline constexpr const wchar_t* DutchColumns[] = {L"Naam", L"Gewijzigd"};
+inline constexpr const wchar_t* DutchColumns[] = {L"Naam", L"Gewijzigd", L"Nieuwe naam"};
 inline constexpr const wchar_t* DutchStyles[] = {
     L"Huidige letter", L"Grote letter", L"Kleine letter", L"Begin letter", L"Woord letter"};
-// The system menu's About entry: these around the product's name.
+// The system menu's entries: undo above the separator, About last, its
+// text these around the product's name.
+constexpr std::int32_t UndoEntry = 0;
+constexpr std::int32_t AboutEntry = 2;
+inline constexpr const wchar_t* DutchUndo = L"Laatste verwerking ongedaan maken";
 inline constexpr const wchar_t* DutchAboutBefore = L"&Over ";
 inline constexpr const wchar_t* DutchAboutAfter = L"...";
 

@@ -32,4 +32,6 @@ public:
     [[nodiscard]] virtual ProgressBarState& ProgressBarVarnook() = 0;
     [[nodiscard]] virtual CommandButtonState& CommandProcess() = 0;
     [[nodiscard]] virtual LabelState& LabelFolderCurrentfolder() = 0;
+    // How far a run is, and how it ended.
+    [[nodiscard]] virtual LabelState& LabelStatus() = 0;
 };

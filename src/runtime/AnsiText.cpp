@@ -75,12 +75,17 @@ std::uint32_t AnsiText::EncodeFlags(std::uint32_t codepage)
 
 std::wstring AnsiText::Decode(std::string_view text)
 {
+    return Decode(text, CP_ACP);
+}
+
+std::wstring AnsiText::Decode(std::string_view text, std::uint32_t codepage)
+{
     if (text.empty()) {
         return {};
     }
     const int length = CheckedLength(text.size());
-    const int needed = ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+    const int needed = ::MultiByteToWideChar(codepage, 0, text.data(), length, nullptr, 0);
     std::wstring result(static_cast<size_t>(needed), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, result.data(), needed);
+    ::MultiByteToWideChar(codepage, 0, text.data(), length, result.data(), needed);
     return result;
 }

@@ -14,6 +14,7 @@ public:
     // page's conversion, ASCII stays and every other character becomes "?".
     [[nodiscard]] static std::string Encode(std::wstring_view text, std::uint32_t codepage);
     [[nodiscard]] static std::wstring Decode(std::string_view text);
+    [[nodiscard]] static std::wstring Decode(std::string_view text, std::uint32_t codepage);
 
     // The conversion flags the code page accepts: refusing look-alikes where
     // the platform allows the request, none where it rejects every flag

@@ -63,15 +63,15 @@ TEST_F(FolderListingTest, LastColumnMakesRoomForTheScrollBarOnlyWhenNeeded)
         temp.MakeFile(L"f" + std::to_wstring(i));
     }
     auto& list = state.ListViewFolderItems();
-    const auto designed = list.Column(1)->ActualWidth();
+    const auto designed = list.Column(2)->ActualWidth();
     list.SetVisibleCount(3);
     List();
-    EXPECT_EQ(list.Column(1)->ActualWidth(), designed - 16);
+    EXPECT_EQ(list.Column(2)->ActualWidth(), designed - 16);
     List();
-    EXPECT_EQ(list.Column(1)->ActualWidth(), designed - 16);
+    EXPECT_EQ(list.Column(2)->ActualWidth(), designed - 16);
     list.SetVisibleCount(10);
     List();
-    EXPECT_EQ(list.Column(1)->ActualWidth(), designed);
+    EXPECT_EQ(list.Column(2)->ActualWidth(), designed);
 }
 
 TEST_F(FolderListingTest, RefillLeavesNothingSelectedAndProcessDisabled)

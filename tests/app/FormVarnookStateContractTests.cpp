@@ -67,10 +67,11 @@ TYPED_TEST(FormVarnookStateContract, StartsAsTheWindowIsDesigned)
 {
     FormVarnookState& state = this->State();
     ListViewState& list = state.ListViewFolderItems();
-    ASSERT_EQ(list.Count(), 2);
+    ASSERT_EQ(list.Count(), 3);
     EXPECT_EQ(list.Column(0)->ActualWidth(), 178);
     EXPECT_EQ(list.Column(1)->ActualWidth(), 131);
-    EXPECT_EQ(list.Column(2), nullptr);
+    EXPECT_EQ(list.Column(2)->ActualWidth(), 178);
+    EXPECT_EQ(list.Column(3), nullptr);
     EXPECT_EQ(list.ListItems().Count(), 0);
     EXPECT_EQ(list.SelectedItem(), nullptr);
     EXPECT_EQ(state.ComboOptionsConversion().ListIndex(), -1);

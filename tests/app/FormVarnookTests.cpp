@@ -1,5 +1,6 @@
 #include "app/ControlIds.h"
 #include "app/FormVarnook.h"
+#include "services/FileStepSeam.h"
 #include "settings/Settings.h"
 #include "support/ActionWindow.h"
 #include "support/TempFolder.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <vector>
 
@@ -69,6 +71,17 @@ void WhenABoxShows(ActionWindow& actions, const std::function<void(HWND)>& act)
     });
 }
 
+// Notes a box's text and answers it with OK.
+std::function<void(HWND)> AnswerOk(std::vector<std::wstring>& texts)
+{
+    return [&texts](HWND box) {
+        wchar_t text[512]{};
+        ::GetDlgItemTextW(box, 0xFFFF, text, 512);
+        texts.emplace_back(text);
+        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    };
+}
+
 bool AnswersWithHourglass(HWND form)
 {
     const LRESULT answered =
@@ -80,6 +93,7 @@ class FormVarnookTest : public testing::Test {
 protected:
     TempRegistryKey key;
     TempFolder folder;
+    TempFolder journals;
     Settings stored{key.Path()};
     std::unique_ptr<FormVarnook> form;
 
@@ -87,7 +101,7 @@ protected:
 
     FormVarnook& Load()
     {
-        form = std::make_unique<FormVarnook>(key.Path());
+        form = std::make_unique<FormVarnook>(key.Path(), journals.Path());
         EXPECT_TRUE(form->Load(SW_SHOWNOACTIVATE));
         return *form;
     }
@@ -153,20 +167,97 @@ TEST_F(FormVarnookTest, AFailingHandlerIsReportedInABoxAndTheWindowStaysUsable)
     loaded.Controls().CheckOptionsLog().SetClickHandler([] { throw std::runtime_error("handler failed"); });
     std::vector<std::wstring> boxTexts;
     ActionWindow actions;
-    const std::function<void(HWND)> answerBox = [&](HWND box) {
-        wchar_t text[512]{};
-        ::GetDlgItemTextW(box, 0xFFFF, text, 512);
-        boxTexts.emplace_back(text);
-        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-    };
+    const std::function<void(HWND)> answerBox = AnswerOk(boxTexts);
     WhenABoxShows(actions, answerBox);
 
     ::SendMessageW(loaded.Hwnd(), WM_COMMAND, MAKEWPARAM(ControlIds::CheckOptionsLog, BN_CLICKED), 0);
 
-    EXPECT_EQ(boxTexts, std::vector<std::wstring>{L"Fout bij het verkrijgen van toegang tot " + folder.Path()});
+    EXPECT_EQ(boxTexts, std::vector<std::wstring>{L"Onverwachte fout: handler failed"});
     folder.MakeFile(L"nieuw.txt");
     ::SendMessageW(loaded.Hwnd(), WM_COMMAND, MAKEWPARAM(ControlIds::CommandRefresh, BN_CLICKED), 0);
     EXPECT_EQ(loaded.Controls().ListViewFolderItems().ListItems().Count(), 1);
+}
+
+// While a run goes on the controls that would change its inputs are
+// disabled; Esc, wherever the focus is, stops it; afterwards every control
+// is as it was, the date controls that Modified had off included.
+TEST_F(FormVarnookTest, ARunHoldsTheInputsUntilItEndsAndEscStopsIt)
+{
+    for (const wchar_t* name : {L"a.txt", L"b.txt", L"c.txt"}) {
+        folder.MakeFile(name);
+    }
+    stored.SetConversion(1);
+    FormVarnook& loaded = Load();
+    FormVarnookControls& controls = loaded.Controls();
+    const std::vector<HWND> inputs{controls.ComboOptionsConversion().Hwnd(), controls.CheckOptionsModified().Hwnd(),
+        controls.CommandRefresh().Hwnd(), controls.CommandFolderBrowse().Hwnd(),
+        controls.DateTimePickerModifiedDate().Hwnd()};
+    const auto enabledStates = [&] {
+        std::vector<bool> enabled;
+        for (HWND input : inputs) {
+            enabled.push_back(::IsWindowEnabled(input) != FALSE);
+        }
+        return enabled;
+    };
+    const std::vector<bool> before = enabledStates();
+    LVITEMW all{LVIF_STATE};
+    all.state = LVIS_SELECTED;
+    all.stateMask = LVIS_SELECTED;
+    ::SendMessageW(controls.ListViewFolderItems().ControlHwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+        reinterpret_cast<LPARAM>(&all));
+    ::SetFocus(controls.CheckOptionsLog().Hwnd());
+
+    std::vector<bool> during;
+    std::vector<std::wstring> boxTexts;
+    const FileStepSeam escape([&](FileStep, const std::wstring&) {
+        if (during.empty()) {
+            during = enabledStates();
+            ::PostMessageW(::GetFocus(), WM_KEYUP, VK_ESCAPE, 0);
+        }
+        return true;
+    });
+    ActionWindow actions;
+    const std::function<void(HWND)> answerBox = AnswerOk(boxTexts);
+    WhenABoxShows(actions, answerBox);
+    ::SendMessageW(loaded.Hwnd(), WM_COMMAND, MAKEWPARAM(ControlIds::CommandProcess, BN_CLICKED), 0);
+
+    EXPECT_EQ(during, std::vector<bool>(inputs.size(), false));
+    EXPECT_EQ(enabledStates(), before);
+    EXPECT_EQ(boxTexts, std::vector<std::wstring>{L"Verwerking gestopt na 1 van 3 objecten."});
+    EXPECT_EQ(TempFolder::NamesIn(folder.Path()), (std::set<std::wstring>{L"A.TXT", L"b.txt", L"c.txt"}));
+}
+
+// The session may end the process without WM_CLOSE.
+TEST_F(FormVarnookTest, TheEndOfTheSessionSavesTheOptions)
+{
+    FormVarnook& loaded = Load();
+    loaded.Controls().CheckOptionsSubfolders().SetValue(1);
+    loaded.Controls().ComboOptionsConversion().SetListIndex(3);
+    EXPECT_EQ(::SendMessageW(loaded.Hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    ::SendMessageW(loaded.Hwnd(), WM_ENDSESSION, TRUE, 0);
+    const Settings saved(key.Path());
+    EXPECT_TRUE(saved.Subfolders());
+    EXPECT_EQ(saved.Conversion(), 3);
+}
+
+// A right double click asks for the properties twice; it never opens (runs)
+// the item.
+TEST_F(FormVarnookTest, OnlyALeftDoubleClickOpensAnItem)
+{
+    folder.MakeFile(L"programma.txt");
+    FormVarnook& loaded = Load();
+    ListView& list = loaded.Controls().ListViewFolderItems();
+    RECT row{LVIR_LABEL};
+    ::SendMessageW(list.ControlHwnd(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    const auto doubleClick = [&](UINT code) {
+        NMITEMACTIVATE click{{list.ControlHwnd(), 0, code}, 0, 0};
+        click.ptAction = {(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+        ::SendMessageW(list.Hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+        MSG open;
+        return ::PeekMessageW(&open, loaded.Hwnd(), WM_APP + 3, WM_APP + 3, PM_REMOVE) != FALSE;
+    };
+    EXPECT_FALSE(doubleClick(NM_RDBLCLK));
+    EXPECT_TRUE(doubleClick(NM_DBLCLK));
 }
 
 } // namespace

@@ -152,7 +152,7 @@ TEST_F(ProcessingRunTest, SubfoldersAreProcessedChildrenFirstAndKeepTheirMoment)
     Select(L"top <DIR>");
     state.CheckOptionsSubfolders().SetValue(1);
 
-    const auto work = run.BuildWorkList();
+    const auto work = run.BuildWorkList(run.TakeInputs());
     ASSERT_EQ(work.size(), 8u);
     EXPECT_EQ(work.back().Path, temp / L"top");
     EXPECT_EQ(work.back().ItemIndex, 0);
@@ -376,7 +376,7 @@ TEST_F(ProcessingRunTest, AnErrorInOneEntryLeavesTheOthersAndTheEndOfTheRun)
     } picker;
     FormStateWithParts broken(state);
     broken.Use(picker);
-    ProcessingRun brokenRun{broken, window, listing, watch, log, folder, [] { return std::wstring(); }};
+    ProcessingRun brokenRun{broken, window, listing, watch, log, journal, folder, [] { return std::wstring(); }};
     state.CommandProcess().SetEnabled(true);
     brokenRun.Run();
 
@@ -408,6 +408,63 @@ TEST_F(ProcessingRunTest, AHandlerNestedInARunLeavesTheHourglassToTheRun)
     run.Run();
     EXPECT_EQ(afterNested, std::vector<MousePointer>{MousePointer::Hourglass});
     EXPECT_EQ(window.GetMousePointer(), MousePointer::Default);
+}
+
+// A run takes its inputs once: what the user changes in the window while it
+// runs changes nothing in it.
+TEST_F(ProcessingRunTest, InputsChangedDuringARunChangeNothingInIt)
+{
+    ListAndSelectFiles({L"a.txt", L"b.txt", L"c.txt"});
+    Choose(1, true);
+    SetMoment(2026, 7, 15, 9, 30, 15);
+    ActionWindow actions;
+    actions.Post([&] {
+        Choose(2, false);
+        SetMoment(2001, 1, 1, 1, 1, 1);
+        state.CheckOptionsIgnorereadonly().SetValue(1);
+    });
+    run.Run();
+    EXPECT_EQ(NamesIn(folder.Path()), (std::set<std::wstring>{L"A.TXT", L"B.TXT", L"C.TXT"}));
+    for (const wchar_t* name : {L"A.TXT", L"B.TXT", L"C.TXT"}) {
+        EXPECT_EQ(Moment(temp / name), L"15-7-2026 09:30:15") << testing::PrintToString(std::wstring(name));
+    }
+}
+
+// Stopped, a run ends after the entry in hand: told by the user, it says how
+// far it came; told by the ending session, it says nothing.
+TEST_F(ProcessingRunTest, AStoppedRunEndsAfterTheEntryInHand)
+{
+    for (const bool silently : {false, true}) {
+        const TempFolder own;
+        folder.SetPath(own.Path());
+        ListAndSelectFiles({L"a.txt", L"b.txt", L"c.txt"});
+        Choose(1, false);
+        window.warnings.clear();
+        // The stop comes while the first entry is in hand.
+        const FileStepSeam stopping([&](FileStep, const std::wstring&) {
+            run.Stop(silently);
+            return true;
+        });
+        run.Run();
+        EXPECT_EQ(NamesIn(own.Path()), (std::set<std::wstring>{L"A.TXT", L"b.txt", L"c.txt"}));
+        EXPECT_EQ(WarningTexts(),
+            silently ? std::vector<std::wstring>{}
+                     : std::vector<std::wstring>{L"Verwerking gestopt na 1 van 3 objecten."});
+    }
+}
+
+TEST_F(ProcessingRunTest, ARunThatCannotWriteItsJournalChangesNothing)
+{
+    temp.MakeFile(L"a.txt");
+    RunJournal nowhere(logFolder.MakeFile(L"geen map") + L"\\Varnook");
+    ProcessingRun blocked{state, window, listing, watch, log, nowhere, folder, [] { return std::wstring(); }};
+    List();
+    Select(L"a.txt");
+    Choose(1, true);
+    blocked.Run();
+    EXPECT_EQ(NamesIn(folder.Path()), std::set<std::wstring>{L"a.txt"});
+    ASSERT_EQ(WarningTexts().size(), 1U);
+    EXPECT_EQ(WarningTexts()[0], ProcessingRun::JournalError + nowhere.FileName());
 }
 
 TEST_F(ProcessingRunTest, WhileRunningASecondRunIsRefusedAndARelistingWaits)
@@ -460,7 +517,8 @@ TEST_F(ProcessingRunTest, ARelistingThatFailsAfterTheRunIsReportedAndTheRunStill
     FormStateWithParts failingState(state);
     failingState.Use(label);
     FolderListing failingListing{failingState, folder};
-    ProcessingRun failingRun{failingState, window, failingListing, watch, log, folder, [] { return std::wstring(); }};
+    ProcessingRun failingRun{
+        failingState, window, failingListing, watch, log, journal, folder, [] { return std::wstring(); }};
     temp.MakeFile(L"a.txt");
     failingListing.RecordColumnWidths();
     failingListing.FillFolderList();

@@ -29,6 +29,18 @@ std::vector<std::wstring> ProcessingTestBed::ShownNames()
     return names;
 }
 
+void ProcessingTestBed::ListAndSelectFiles(const std::vector<std::wstring>& names)
+{
+    for (const std::wstring& name : names) {
+        const FileHandle made(::CreateFileW((folder.Path() + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
+            CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    }
+    List();
+    for (const std::wstring& name : names) {
+        Select(name);
+    }
+}
+
 void ProcessingTestBed::Choose(int style, bool modified)
 {
     state.ComboOptionsConversion().SetListIndex(style);

@@ -35,9 +35,11 @@ protected:
     IgnoredWatchEvents watchEvents;
     FileNotification watch{watchEvents};
     Logging log;
+    TempFolder journals;
+    RunJournal journal{journals.Path()};
     std::wstring explorerFolder;
     FolderListing listing{state, folder};
-    ProcessingRun run{state, window, listing, watch, log, folder, [this] { return explorerFolder; }};
+    ProcessingRun run{state, window, listing, watch, log, journal, folder, [this] { return explorerFolder; }};
 
     ProcessingTestBed()
     {
@@ -55,6 +57,8 @@ protected:
     }
     [[nodiscard]] std::vector<std::wstring> ShownNames();
     void Select(const std::wstring& text) { Line(text)->SetSelected(true); }
+    // Files of these names in the folder, listed and every one selected.
+    void ListAndSelectFiles(const std::vector<std::wstring>& names);
     void Choose(int style, bool modified);
     void SetMoment(int year, int month, int day, int hour, int minute, int second);
     [[nodiscard]] std::vector<std::wstring> WarningTexts() const;

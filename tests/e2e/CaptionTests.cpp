@@ -48,14 +48,15 @@ TEST_F(VarnookTest, FirstStartShowsDutchCaptionsAndTheStartState)
         EXPECT_EQ(TextOf(program, id), caption) << "control " << id;
     }
     EXPECT_EQ(WindowReader::ComboEntries(program.Control(ComboOptionsConversion)),
-        (std::vector<std::wstring>{L"Huidige letter", L"Grote letter", L"Kleine letter", L"Begin letter",
-            L"Woord letter"}));
+        (std::vector<std::wstring>{
+            L"Huidige letter", L"Grote letter", L"Kleine letter", L"Begin letter", L"Woord letter"}));
     EXPECT_EQ(WindowReader::ComboSelection(program.Control(ComboOptionsConversion)), 0);
-    EXPECT_EQ(program.List(ListViewFolderItems).Headers(), (std::vector<std::wstring>{L"Naam", L"Gewijzigd"}));
+    EXPECT_EQ(program.List(ListViewFolderItems).Headers(),
+        (std::vector<std::wstring>{L"Naam", L"Gewijzigd", L"Nieuwe naam"}));
 
     EXPECT_FALSE(EnabledOf(program, CommandProcess));
-    const int dateControls[] = {FrameModified, LabelModifiedDate, DateTimePickerModifiedDate, LabelModifiedTime,
-        DateTimePickerModifiedTime};
+    const int dateControls[] = {
+        FrameModified, LabelModifiedDate, DateTimePickerModifiedDate, LabelModifiedTime, DateTimePickerModifiedTime};
     for (const int id : dateControls) {
         EXPECT_FALSE(EnabledOf(program, id)) << "control " << id;
     }

@@ -34,6 +34,7 @@ public:
     {
         return Either(label_, model_.LabelFolderCurrentfolder());
     }
+    [[nodiscard]] LabelState& LabelStatus() override { return model_.LabelStatus(); }
 
 private:
     template <typename Part, typename Own>

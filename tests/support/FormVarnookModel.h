@@ -34,6 +34,7 @@ public:
     [[nodiscard]] ProgressBarModel& ProgressBarVarnook() override { return progressBarVarnook_; }
     [[nodiscard]] CommandButtonModel& CommandProcess() override { return commandProcess_; }
     [[nodiscard]] LabelModel& LabelFolderCurrentfolder() override { return labelFolderCurrentfolder_; }
+    [[nodiscard]] LabelModel& LabelStatus() override { return labelStatus_; }
 
 private:
     ListViewModel listViewFolderItems_;
@@ -48,4 +49,5 @@ private:
     ProgressBarModel progressBarVarnook_;
     CommandButtonModel commandProcess_;
     LabelModel labelFolderCurrentfolder_;
+    LabelModel labelStatus_{105};
 };

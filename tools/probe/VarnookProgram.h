@@ -12,10 +12,11 @@ namespace VarnookProgram {
 // The title a user sees, and every message box's caption.
 inline constexpr const wchar_t* Title = L"Pellonar Varnook";
 inline constexpr const wchar_t* AboutTitle = L"Over Varnook";
-// The About entry's command in the window's system menu: the entry at index
-// 1 (after a separator). Wine gives no access to another process's system
-// menu, so the command is posted.
-inline constexpr WPARAM AboutCommand = 0x100 + 16 * 1;
+// The commands of the window's own system-menu entries: undo at index 0,
+// a separator, About at index 2. Wine gives no access to another process's
+// system menu, so the commands are posted.
+inline constexpr WPARAM UndoCommand = 0x100 + 16 * 0;
+inline constexpr WPARAM AboutCommand = 0x100 + 16 * 2;
 // Below HKEY_CURRENT_USER.
 inline constexpr const wchar_t* RegistryKey = L"Software\\Pellonar\\Varnook";
 
