@@ -573,7 +573,7 @@ void FormVarnook::OnUndo()
 void FormVarnook::ShowUndoAvailability()
 {
     if (SystemMenuItem* undo = parts_->controls.SystemMenuVarnook().Item(Design::UndoEntry)) {
-        undo->SetEnabled(parts_->undo.Latest().has_value());
+        undo->SetEnabled(parts_->undo.Available());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/ProcessingRun.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <exception>
 
@@ -46,6 +47,12 @@ std::optional<RunUndo::Offer> RunUndo::Latest() const
         }
     }
     return std::nullopt;
+}
+
+bool RunUndo::Available() const
+{
+    const std::vector<std::wstring> journals = journal_.UndoableJournals();
+    return std::any_of(journals.begin(), journals.end(), &RunJournal::HasDoneEntries);
 }
 
 std::wstring RunUndo::Question(const Offer& offer)

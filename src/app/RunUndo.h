@@ -35,6 +35,8 @@ public:
         Logging& log, RunJournal& journal);
 
     [[nodiscard]] std::optional<Offer> Latest() const;
+    // Whether there is a run to put back, told quicker than by Latest.
+    [[nodiscard]] bool Available() const;
     // Asks the user about the newest run on record and, on Yes, puts it
     // back; nothing without one, and refused while an undo is in progress.
     void Run();

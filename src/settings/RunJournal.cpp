@@ -236,7 +236,7 @@ std::vector<std::wstring> RunJournal::UndoableJournals() const
     return JournalsNewestFirst(OpenEnding);
 }
 
-std::optional<RunJournal::Run> RunJournal::Read(const std::wstring& file)
+std::optional<std::string> RunJournal::ReadBytes(const std::wstring& file)
 {
     const FileHandle handle(::CreateFileW(PathForm::Extended(file).c_str(), GENERIC_READ,
         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -251,7 +251,22 @@ std::optional<RunJournal::Run> RunJournal::Read(const std::wstring& file)
             read != bytes.size())) {
         return std::nullopt;
     }
-    std::istringstream lines(bytes);
+    return bytes;
+}
+
+bool RunJournal::HasDoneEntries(const std::wstring& file)
+{
+    const auto bytes = ReadBytes(file);
+    return bytes && bytes->find("\nD\t") != std::string::npos;
+}
+
+std::optional<RunJournal::Run> RunJournal::Read(const std::wstring& file)
+{
+    const auto bytes = ReadBytes(file);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    std::istringstream lines(*bytes);
     std::string line;
     if (!std::getline(lines, line) || line.rfind(Header, 0) != 0) {
         return std::nullopt;

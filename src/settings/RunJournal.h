@@ -59,10 +59,13 @@ public:
     // None when the file is no journal; a record cut off by the end of the
     // file is left out.
     [[nodiscard]] static std::optional<Run> Read(const std::wstring& file);
+    // Whether the journal marks any entry done, without reading it through.
+    [[nodiscard]] static bool HasDoneEntries(const std::wstring& file);
     // The run is put back: its journal is kept, but no longer offered.
     static bool MarkUndone(const std::wstring& file);
 
 private:
+    [[nodiscard]] static std::optional<std::string> ReadBytes(const std::wstring& file);
     bool Write(const std::string& bytes);
     void KeepNewest(size_t count) const;
     [[nodiscard]] std::vector<std::wstring> JournalsNewestFirst(const std::wstring& pattern) const;

@@ -62,6 +62,7 @@ TEST_F(RunUndoTest, UndoPutsBackEveryNameAndMomentFoldersIncluded)
     RunOver({L"Map <DIR>", L"los.txt"}, 1, true);
     ASSERT_EQ(NamesIn(temp / L"MAP"), (std::set<std::wstring>{L"SUB", L"BOVEN.TXT"}));
 
+    EXPECT_TRUE(undo.Available());
     const auto offer = undo.Latest();
     ASSERT_TRUE(offer.has_value());
     EXPECT_EQ(offer->Count, 5);
@@ -73,6 +74,7 @@ TEST_F(RunUndoTest, UndoPutsBackEveryNameAndMomentFoldersIncluded)
     EXPECT_EQ(TreeMoments(), before);
     EXPECT_EQ(ShownNames(), (std::vector<std::wstring>{L"Map <DIR>", L"los.txt"}));
     EXPECT_FALSE(undo.Latest().has_value());
+    EXPECT_FALSE(undo.Available());
 }
 
 TEST_F(RunUndoTest, AnEntryChangedSinceTheRunIsLeftAloneAndCounted)
