@@ -1,6 +1,8 @@
 #include "app/ProcessingRun.h"
 
 #include "app/LetterCase.h"
+#include "platform/Interval.h"
+#include "platform/PendingMessages.h"
 #include "runtime/RuntimeError.h"
 
 #include <algorithm>
@@ -31,13 +33,13 @@ class StatusLine {
 public:
     StatusLine(LabelState& label, std::int32_t total) : label_(label), total_(total), started_(::GetTickCount64())
     {
-        Show(0);
+        Step(0);
     }
 
     void Step(std::int32_t done)
     {
-        if (::GetTickCount64() - shown_ >= 100) {
-            Show(done);
+        if (showing_.Due()) {
+            label_.SetCaption(std::to_wstring(done) + L" van " + std::to_wstring(total_) + L" objecten");
         }
     }
 
@@ -48,16 +50,10 @@ public:
     }
 
 private:
-    void Show(std::int32_t done)
-    {
-        shown_ = ::GetTickCount64();
-        label_.SetCaption(std::to_wstring(done) + L" van " + std::to_wstring(total_) + L" objecten");
-    }
-
     LabelState& label_;
     std::int32_t total_;
     ULONGLONG started_;
-    ULONGLONG shown_ = 0;
+    Interval showing_{100};
 };
 
 std::wstring SummaryText(std::int32_t errors)
@@ -173,8 +169,9 @@ void ProcessingRun::ProcessWorkList()
     std::int32_t done = 0;
     bool ending = false;
     bool journalFailed = false;
+    Interval pumping(PendingMessages::BusyLoopPeriod);
     for (auto& item : work) {
-        if (!window_.ProcessPendingMessages()) {
+        if (pumping.Due() && !window_.ProcessPendingMessages()) {
             ending = true;
             break;
         }

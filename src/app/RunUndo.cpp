@@ -1,6 +1,8 @@
 #include "app/RunUndo.h"
 
 #include "app/ProcessingRun.h"
+#include "platform/Interval.h"
+#include "platform/PendingMessages.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -103,8 +105,9 @@ void RunUndo::Undo(const RunJournal::Run& run)
     const bool logOpen = state_.CheckOptionsLog().Value() == 1 && log_.Create(ProcessingRun::LogTitle, L"\r\n");
     std::int32_t failures = 0;
     const std::vector<const RunJournal::Entry*> restoring = PutNamesBack(run, logOpen, failures);
+    Interval pumping(PendingMessages::BusyLoopPeriod);
     for (auto entry = restoring.rbegin(); entry != restoring.rend(); ++entry) {
-        if (!window_.ProcessPendingMessages()) {
+        if (pumping.Due() && !window_.ProcessPendingMessages()) {
             break;
         }
         if (!PutStampBack(**entry)) {
@@ -127,11 +130,12 @@ std::vector<const RunJournal::Entry*> RunUndo::PutNamesBack(
     const RunJournal::Run& run, bool logOpen, std::int32_t& failures)
 {
     std::vector<const RunJournal::Entry*> restoring;
+    Interval pumping(PendingMessages::BusyLoopPeriod);
     for (auto entry = run.Entries.rbegin(); entry != run.Entries.rend(); ++entry) {
         if (!entry->Done) {
             continue;
         }
-        if (!window_.ProcessPendingMessages()) {
+        if (pumping.Due() && !window_.ProcessPendingMessages()) {
             break;
         }
         const bool renamed = entry->CurrentPath != entry->Path;

@@ -19,6 +19,12 @@ public:
         ~KeyFilter() = default;
     };
 
+    // How often, in milliseconds, a long loop on the user-interface thread
+    // lets the window handle its messages: often enough that a key or a
+    // repaint waits no longer than a frame, seldom enough that a look at the
+    // queue (a round trip to the window system) is no share of the work.
+    static constexpr ULONGLONG BusyLoopPeriod = 10;
+
     // Handles every waiting message. False when the program is ending: the
     // quit request was met, posted again for the outer loops, and nothing
     // after it was handled.

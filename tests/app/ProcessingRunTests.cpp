@@ -1,4 +1,5 @@
 #include "ProcessingTestBed.h"
+#include "platform/PendingMessages.h"
 
 #include "runtime/AnsiText.h"
 #include "runtime/RuntimeError.h"
@@ -560,10 +561,13 @@ TEST_F(ProcessingRunTest, AQuitRequestStopsTheRunAfterTheCurrentEntry)
     Choose(1, true);
     SetMoment(2012, 12, 12, 12, 12, 12);
     state.CheckOptionsLog().SetValue(1);
-    // The request arrives while the second entry is being dated.
+    // The request arrives while the second entry is being dated, and the run
+    // looks at the queue again once its period is over (the wait allows for
+    // a coarse tick count).
     const FileStepSeam seam([&](FileStep step, const std::wstring& path) {
         if (step == FileStep::WriteTimes && path == temp / L"B.TXT") {
             ::PostQuitMessage(3);
+            ::Sleep(static_cast<DWORD>(PendingMessages::BusyLoopPeriod) + 20);
         }
         return true;
     });
