@@ -12,6 +12,12 @@ public:
 
     [[nodiscard]] bool IsOnly() const noexcept { return isOnly_; }
 
+    // Shows the first copy's top-level window of `windowClass` to the user:
+    // restored when it was minimised, and made the active window. Only a
+    // process that has the foreground (a copy the user just started) may
+    // hand it on.
+    static void BringFirstForward(const wchar_t* windowClass);
+
 private:
     MutexHandle mutex_;
     bool isOnly_ = false;

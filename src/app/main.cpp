@@ -37,7 +37,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
         if (instance.IsOnly()) {
             exitCode = RunMainWindow(showCommand);
         } else {
+            // Forward before the box, so that the user sees which window is
+            // meant, and again after it, so that the window and not whatever
+            // was behind the box ends up active.
+            SingleInstance::BringFirstForward(FormVarnook::WindowClassName);
             ::MessageBoxW(nullptr, AlreadyRunning, program.ApplicationTitle().c_str(), MB_OK | MB_ICONWARNING);
+            SingleInstance::BringFirstForward(FormVarnook::WindowClassName);
         }
     }
 
