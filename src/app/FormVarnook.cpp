@@ -304,14 +304,20 @@ bool FormVarnook::OnSetCursor()
 }
 
 // While a run holds the window, Esc stops it and every other key waits.
+// The window has no text to edit, so Ctrl+A and F5 act wherever the focus is.
 void FormVarnook::OnKeyUp(WPARAM key)
 {
+    const bool control = ::GetKeyState(VK_CONTROL) < 0;
     if (Busy()) {
         if (key == VK_ESCAPE) {
             parts_->run.Stop(false);
         }
-    } else if (key == 'Z' && ::GetKeyState(VK_CONTROL) < 0) {
+    } else if (key == 'Z' && control) {
         PostOnce(UndoMessage);
+    } else if (key == 'A' && control) {
+        SelectAll();
+    } else if (key == VK_F5) {
+        Refresh();
     } else {
         parts_->shortcuts.KeyReleased(key);
     }

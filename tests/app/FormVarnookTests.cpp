@@ -1,5 +1,6 @@
 #include "app/ControlIds.h"
 #include "app/FormVarnook.h"
+#include "platform/PendingMessages.h"
 #include "services/FileStepSeam.h"
 #include "settings/Settings.h"
 #include "support/ActionWindow.h"
@@ -258,6 +259,35 @@ TEST_F(FormVarnookTest, OnlyALeftDoubleClickOpensAnItem)
     };
     EXPECT_FALSE(doubleClick(NM_RDBLCLK));
     EXPECT_TRUE(doubleClick(NM_DBLCLK));
+}
+
+// Keys reach the window from whichever control has the focus.
+TEST_F(FormVarnookTest, CtrlASelectsEveryLineAndF5ListsTheFolderAgain)
+{
+    folder.MakeFile(L"een.txt");
+    folder.MakeFile(L"twee.txt");
+    FormVarnook& loaded = Load();
+    ListView& list = loaded.Controls().ListViewFolderItems();
+    const auto release = [&](WPARAM key, bool control) {
+        BYTE keys[256]{};
+        ::GetKeyboardState(keys);
+        keys[VK_CONTROL] = control ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+        ::PostMessageW(list.ControlHwnd(), WM_KEYUP, key, 0);
+        EXPECT_TRUE(PendingMessages::Process());
+        keys[VK_CONTROL] = 0;
+        ::SetKeyboardState(keys);
+    };
+
+    release('A', false);
+    EXPECT_EQ(list.ListItems().SelectedCount(), 0);
+    release('A', true);
+    EXPECT_EQ(list.ListItems().SelectedCount(), 2);
+    EXPECT_TRUE(loaded.Controls().CommandProcess().Enabled());
+
+    folder.MakeFile(L"drie.txt");
+    release(VK_F5, false);
+    EXPECT_EQ(list.ListItems().Count(), 3);
 }
 
 } // namespace
