@@ -214,6 +214,8 @@ TEST_F(FormVarnookTest, ARunHoldsTheInputsUntilItEndsAndEscStopsIt)
         if (during.empty()) {
             during = enabledStates();
             ::PostMessageW(::GetFocus(), WM_KEYUP, VK_ESCAPE, 0);
+            // The run looks at its queue again once its period is over.
+            ::Sleep(static_cast<DWORD>(PendingMessages::BusyLoopPeriod) + 20);
         }
         return true;
     });
