@@ -33,8 +33,11 @@ TEST_F(RunJournalTest, AJournalReadsBackWhatTheRunRecorded)
 {
     const std::wstring odd = L"C:\\Map\\100% \u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac\ttab";
     ASSERT_TRUE(journal.Begin(At(5), {EntryFor(odd, odd + L".NEW", 7), EntryFor(L"C:\\b", L"C:\\B", 8)}));
+    // A run that changed nothing yet leaves nothing to undo.
+    EXPECT_FALSE(RunJournal::HasDoneEntries(journal.FileName()));
     ASSERT_TRUE(journal.Done(1, L"C:\\B", FILETIME{9, 10}));
     journal.End();
+    EXPECT_TRUE(RunJournal::HasDoneEntries(journal.FileName()));
 
     const auto run = RunJournal::Read(journal.UndoableJournals().at(0));
     ASSERT_TRUE(run.has_value());
