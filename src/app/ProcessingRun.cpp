@@ -417,10 +417,15 @@ void ProcessingRun::ReportFailure(const WorkItem& item, bool logOpen)
         // The user must be able to find the item again.
         message += L", dat nu " + item.StrandedPath + L" heet";
     }
+    ReportFailure(window_, log_, message, logOpen);
+}
+
+void ProcessingRun::ReportFailure(WindowServices& window, Logging& log, const std::wstring& message, bool logOpen)
+{
     if (logOpen) {
-        log_.WriteLine(L"", message);
+        log.WriteLine(L"", message);
     } else {
-        window_.ShowWarning(message, MessageBoxButtons::Ok);
+        window.ShowWarning(message, MessageBoxButtons::Ok);
     }
 }
 

@@ -77,6 +77,8 @@ public:
     // A box that sums up what failed; with the log open it offers the log
     // and opens it on Yes.
     static void ShowSummary(WindowServices& window, const Logging& log, const std::wstring& summary, bool logOpen);
+    // One failure: a line in the open log, or else a box of its own.
+    static void ReportFailure(WindowServices& window, Logging& log, const std::wstring& message, bool logOpen);
 
 private:
     enum class Stopping { No, Telling, Silently };

@@ -176,9 +176,5 @@ bool RunUndo::PutStampBack(const RunJournal::Entry& entry) const
 
 void RunUndo::ReportFailure(const std::wstring& path, bool logOpen)
 {
-    if (logOpen) {
-        log_.WriteLine(L"", RestoreError + path);
-    } else {
-        window_.ShowWarning(RestoreError + path, MessageBoxButtons::Ok);
-    }
+    ProcessingRun::ReportFailure(window_, log_, RestoreError + path, logOpen);
 }
