@@ -8,6 +8,10 @@
 namespace {
 
 constexpr std::int32_t LastConversion = 4;
+constexpr std::int32_t LastSortColumn = 2;
+// Wider than any screen: a width beyond it is no width a user dragged.
+constexpr std::int32_t WidestColumn = 32'000;
+constexpr std::int32_t ColumnsStored = 8;
 
 } // namespace
 
@@ -34,6 +38,20 @@ std::uint8_t Settings::Conversion() const
 void Settings::SetConversion(std::uint8_t value)
 {
     registry_.WriteNumberValue(HKEY_CURRENT_USER, OptionsKey(), L"Conversion", value);
+}
+
+std::optional<std::int32_t> Settings::ReadNumber(const std::wstring& valuename) const
+{
+    std::int32_t stored = 0;
+    if (!registry_.ReadNumberValue(HKEY_CURRENT_USER, OptionsKey(), valuename, stored)) {
+        return std::nullopt;
+    }
+    return stored;
+}
+
+void Settings::WriteNumber(const std::wstring& valuename, std::int32_t value)
+{
+    registry_.WriteNumberValue(HKEY_CURRENT_USER, OptionsKey(), valuename, value);
 }
 
 bool Settings::ReadOption(const std::wstring& valuename) const
@@ -132,4 +150,66 @@ Variant Settings::ShortcutDate() const
 void Settings::SetShortcutDate(const Variant& value)
 {
     WriteText(L"ShortcutDate", value.ToText());
+}
+
+std::optional<Settings::WindowPlace> Settings::Window() const
+{
+    const auto left = ReadNumber(L"WindowLeft");
+    const auto top = ReadNumber(L"WindowTop");
+    const auto width = ReadNumber(L"WindowWidth");
+    const auto height = ReadNumber(L"WindowHeight");
+    if (!left || !top || !width || !height || *width <= 0 || *height <= 0) {
+        return std::nullopt;
+    }
+    WindowPlace place;
+    place.Normal = {*left, *top, *left + *width, *top + *height};
+    place.Maximized = ReadOption(L"WindowMaximized");
+    return place;
+}
+
+void Settings::SetWindow(const WindowPlace& place)
+{
+    WriteNumber(L"WindowLeft", place.Normal.left);
+    WriteNumber(L"WindowTop", place.Normal.top);
+    WriteNumber(L"WindowWidth", place.Normal.right - place.Normal.left);
+    WriteNumber(L"WindowHeight", place.Normal.bottom - place.Normal.top);
+    WriteOption(L"WindowMaximized", place.Maximized);
+}
+
+std::vector<std::int32_t> Settings::ColumnWidths() const
+{
+    std::vector<std::int32_t> widths;
+    for (std::int32_t column = 0; column < ColumnsStored; ++column) {
+        const auto width = ReadNumber(L"ColumnWidth" + std::to_wstring(column));
+        if (!width || *width < 1 || *width > WidestColumn) {
+            break;
+        }
+        widths.push_back(*width);
+    }
+    return widths;
+}
+
+void Settings::SetColumnWidths(const std::vector<std::int32_t>& widths)
+{
+    std::int32_t column = 0;
+    for (const std::int32_t width : widths) {
+        if (column == ColumnsStored) {
+            break;
+        }
+        WriteNumber(L"ColumnWidth" + std::to_wstring(column++), width);
+    }
+}
+
+Settings::ListSort Settings::Sort() const
+{
+    ListSort sort;
+    sort.Column = numberEx_.Clamp(ReadNumber(L"SortColumn").value_or(0), 0, LastSortColumn, 0);
+    sort.Descending = ReadOption(L"SortDescending");
+    return sort;
+}
+
+void Settings::SetSort(const ListSort& sort)
+{
+    WriteNumber(L"SortColumn", sort.Column);
+    WriteOption(L"SortDescending", sort.Descending);
 }

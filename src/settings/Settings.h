@@ -6,7 +6,9 @@
 #include "services/NumberEx.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 // The user's options, kept below HKEY_CURRENT_USER and read or written on
 // every access: nothing is cached, so the registry is the only truth. A
@@ -44,8 +46,34 @@ public:
     [[nodiscard]] Variant ShortcutDate() const;
     void SetShortcutDate(const Variant& value);
 
+    // Where the window was last, in the platform's workspace coordinates,
+    // and whether it was maximised; none until it was stored, or when the
+    // stored size is not a size.
+    struct WindowPlace {
+        RECT Normal{};
+        bool Maximized = false;
+    };
+    [[nodiscard]] std::optional<WindowPlace> Window() const;
+    void SetWindow(const WindowPlace& place);
+
+    // The list's column widths in pixels at 96 dpi, as far as they were
+    // stored, up to the first that is missing or out of range.
+    [[nodiscard]] std::vector<std::int32_t> ColumnWidths() const;
+    void SetColumnWidths(const std::vector<std::int32_t>& widths);
+
+    // The column the list is sorted by and in which direction; the name
+    // column ascending until the user chose another.
+    struct ListSort {
+        std::int32_t Column = 0;
+        bool Descending = false;
+    };
+    [[nodiscard]] ListSort Sort() const;
+    void SetSort(const ListSort& sort);
+
 private:
     [[nodiscard]] std::wstring OptionsKey() const;
+    [[nodiscard]] std::optional<std::int32_t> ReadNumber(const std::wstring& valuename) const;
+    void WriteNumber(const std::wstring& valuename, std::int32_t value);
     [[nodiscard]] bool ReadOption(const std::wstring& valuename) const;
     void WriteOption(const std::wstring& valuename, bool value);
     [[nodiscard]] std::wstring ReadText(const std::wstring& valuename) const;

@@ -247,3 +247,37 @@ TEST_F(SettingsTest, TextsLiveBesideTheOptionsSubkeyAndNumbersInIt)
 }
 
 } // namespace
+
+TEST_F(SettingsTest, TheWindowsPlaceColumnWidthsAndOrderRoundTripAsNumbersInTheOptions)
+{
+    EXPECT_FALSE(settings.Window().has_value());
+    EXPECT_TRUE(settings.ColumnWidths().empty());
+    EXPECT_EQ(settings.Sort().Column, 0);
+    EXPECT_FALSE(settings.Sort().Descending);
+
+    settings.SetWindow({{-1200, 40, -400, 640}, true});
+    settings.SetColumnWidths({250, 131, 90});
+    settings.SetSort({1, true});
+    const std::optional<Settings::WindowPlace> place = Settings(key.Path()).Window();
+    ASSERT_TRUE(place.has_value());
+    const RECT expected{-1200, 40, -400, 640};
+    EXPECT_TRUE(::EqualRect(&place->Normal, &expected));
+    EXPECT_TRUE(place->Maximized);
+    EXPECT_EQ(StoredNumber(OptionsKey(), L"WindowWidth"), 800);
+    EXPECT_EQ(settings.ColumnWidths(), (std::vector<std::int32_t>{250, 131, 90}));
+    EXPECT_EQ(StoredNumber(OptionsKey(), L"ColumnWidth2"), 90);
+    EXPECT_EQ(settings.Sort().Column, 1);
+    EXPECT_TRUE(settings.Sort().Descending);
+}
+
+TEST_F(SettingsTest, AStoredPlaceWidthOrOrderOutOfRangeIsNotUsed)
+{
+    settings.SetWindow({{0, 0, 800, 600}, false});
+    StoreNumber(L"WindowHeight", 0);
+    EXPECT_FALSE(settings.Window().has_value());
+    settings.SetColumnWidths({250, 131, 90});
+    StoreNumber(L"ColumnWidth1", -5);
+    EXPECT_EQ(settings.ColumnWidths(), (std::vector<std::int32_t>{250}));
+    StoreNumber(L"SortColumn", 7);
+    EXPECT_EQ(settings.Sort().Column, 0);
+}
