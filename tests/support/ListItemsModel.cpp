@@ -19,6 +19,27 @@ void ListItemsModel::Clear()
     focusedIndex_ = -1;
 }
 
+void ListItemsModel::Reorder(const std::vector<std::int32_t>& order)
+{
+    if (!IsReordering(order, Count())) {
+        return;
+    }
+    std::deque<ListItemModel> reordered;
+    std::int32_t focused = -1;
+    selectedCount_ = 0;
+    for (const std::int32_t from : order) {
+        const ListItemModel& line = lines_[static_cast<size_t>(from)];
+        const auto to = static_cast<std::int32_t>(reordered.size());
+        reordered.emplace_back(static_cast<ListItemModel::Owner&>(*this), to, line.Row());
+        reordered.back().SetSelected(line.Selected());
+        if (from == focusedIndex_) {
+            focused = to;
+        }
+    }
+    lines_ = std::move(reordered);
+    focusedIndex_ = focused;
+}
+
 ListItemModel* ListItemsModel::Item(std::int32_t index)
 {
     if (index < 0 || index >= Count()) {

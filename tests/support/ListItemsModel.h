@@ -20,6 +20,7 @@ public:
     void Clear() override;
     [[nodiscard]] ListItemModel* Item(std::int32_t index) override;
     [[nodiscard]] std::int32_t SelectedCount() const override { return selectedCount_; }
+    void Reorder(const std::vector<std::int32_t>& order) override;
 
     // The line with the keyboard focus, -1 for none. Setting it moves the
     // focus as the keyboard does, without selecting; a position outside the

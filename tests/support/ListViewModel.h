@@ -19,6 +19,7 @@ public:
     [[nodiscard]] ColumnModel* Column(std::int32_t index) override;
     [[nodiscard]] std::int32_t GetVisibleCount() const override { return visibleCount_; }
     [[nodiscard]] HWND ControlHwnd() const override { return nullptr; }
+    [[nodiscard]] std::int32_t ScrollBarWidth() const override { return 16; }
     // Lines in memory are not painted, so there is nothing to hold back.
     void BeginUpdate(std::int32_t /*linesToCome*/) override {}
     void EndUpdate() override {}

@@ -34,6 +34,14 @@ void Column::SetToolTipText(const std::wstring& text)
     Changed(L"ColumnToolTipText");
 }
 
+void Column::SetSortArrow(Arrow arrow)
+{
+    if (arrow != sortArrow_) {
+        sortArrow_ = arrow;
+        owner_.ColumnChanged(index_, {});
+    }
+}
+
 void Column::Changed(const wchar_t* key)
 {
     owner_.ColumnChanged(index_, PropertyStore::ItemKey(key, index_));

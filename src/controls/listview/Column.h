@@ -23,8 +23,8 @@ public:
     Column(ListHost& owner, std::int32_t index) noexcept : owner_(owner), index_(index) {}
 
     // In pixels at 96 dpi, as designed: the platform column is that many
-    // pixels of the list's DPI, and this reads back what was last set, not a
-    // width the user dragged. A width below 1 is ignored.
+    // pixels of the list's DPI, and this reads back what was last set or
+    // what the user dragged it to since. A width below 1 is ignored.
     [[nodiscard]] std::int32_t ActualWidth() const override { return actualWidth_; }
     void SetActualWidth(std::int32_t width) override;
     // Left, Right or Center; anything else is ignored.
@@ -38,6 +38,11 @@ public:
     void SetText(const std::wstring& text);
     [[nodiscard]] const std::wstring& ToolTipText() const noexcept { return toolTipText_; }
     void SetToolTipText(const std::wstring& text);
+    // The arrow the header shows for the list's order; not stored, as the
+    // order is the owner's.
+    enum class Arrow { None, Up, Down };
+    [[nodiscard]] Arrow SortArrow() const noexcept { return sortArrow_; }
+    void SetSortArrow(Arrow arrow);
 
 private:
     friend class ListView;
@@ -53,4 +58,5 @@ private:
     std::wstring tag_;
     std::wstring text_;
     std::wstring toolTipText_;
+    Arrow sortArrow_ = Arrow::None;
 };

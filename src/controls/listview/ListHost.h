@@ -47,7 +47,8 @@ public:
     virtual void RowAdded() = 0;
     virtual void RowChecked(ListItem& row) = 0;
     [[nodiscard]] virtual std::wstring RowText(const FolderRow& row, std::int32_t column) const = 0;
-    // A column's setting changed: the list stores it with its design and shows it.
+    // A column's setting changed: the list stores it with its design (unless
+    // `key` is empty, for what is not stored) and shows it.
     virtual void ColumnChanged(std::int32_t index, const std::wstring& key) = 0;
 
 protected:

@@ -119,17 +119,25 @@ std::vector<ListItem*> ListItems::RowsInState(UINT state) const
     return found;
 }
 
-// The platform keeps the selection by position, so the selected rows and
-// the focused one are picked up again at their new positions; a selection
-// of no row or of every row stays as it is.
 void ListItems::Sort(std::int32_t column, bool descending)
 {
-    const std::int32_t rows = Count();
     std::vector<std::wstring> texts;
-    texts.reserve(static_cast<size_t>(rows));
+    texts.reserve(rows_.size());
     for (const auto& row : rows_) {
         texts.push_back(row->Text(column));
     }
+    Reorder(SortedPositions(texts, descending));
+}
+
+// The platform keeps the selection by position, so the selected rows and
+// the focused one are picked up again at their new positions; a selection
+// of no row or of every row stays as it is.
+void ListItems::Reorder(const std::vector<std::int32_t>& order)
+{
+    if (!IsReordering(order, Count())) {
+        return;
+    }
+    const std::int32_t rows = Count();
     const std::int32_t selectedCount = SelectedCount();
     const bool reselect = selectedCount > 0 && selectedCount < rows;
     const std::vector<ListItem*> selected = reselect ? RowsInState(LVNI_SELECTED) : std::vector<ListItem*>();
@@ -137,7 +145,7 @@ void ListItems::Sort(std::int32_t column, bool descending)
 
     std::vector<std::unique_ptr<ListItem>> sorted;
     sorted.reserve(static_cast<size_t>(rows));
-    for (const std::int32_t from : SortedPositions(texts, descending)) {
+    for (const std::int32_t from : order) {
         sorted.push_back(std::move(rows_[static_cast<size_t>(from)]));
     }
     rows_ = std::move(sorted);

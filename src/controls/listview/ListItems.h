@@ -38,6 +38,7 @@ public:
     void Clear() override;
     // A position outside the rows is ignored.
     void Remove(std::int32_t index);
+    void Reorder(const std::vector<std::int32_t>& order) override;
 
     // For drawing, which asks for every row shown: whether any row has
     // colours of its own at all.

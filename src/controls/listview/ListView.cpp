@@ -295,6 +295,14 @@ std::int32_t ListView::GetVisibleCount() const
     return static_cast<std::int32_t>(SendToList(LVM_GETCOUNTPERPAGE));
 }
 
+// Rounded up, so that the columns never reach under the bar.
+std::int32_t ListView::ScrollBarWidth() const
+{
+    const auto dpi = static_cast<int>(Dpi());
+    const int pixels = ::GetSystemMetricsForDpi(SM_CXVSCROLL, Dpi());
+    return (pixels * static_cast<int>(::Dpi::Standard) + dpi - 1) / dpi;
+}
+
 ListItem* ListView::HitTest(int x, int y)
 {
     if (!list_) {
@@ -494,7 +502,24 @@ void ListView::PushColumn(std::int32_t index, UINT message)
     const ::Column& column = *columns_[static_cast<size_t>(index)];
     LVCOLUMNW record{LVCF_FMT | LVCF_WIDTH | LVCF_TEXT, column.Alignment(), Dpi::Scale(column.ActualWidth(), Dpi())};
     record.pszText = const_cast<wchar_t*>(column.Text().c_str());
+    const bool outer = !std::exchange(pushingColumn_, true);
     SendToList(message, static_cast<WPARAM>(index), &record);
+    ShowSortArrow(index, column.SortArrow());
+    pushingColumn_ = !outer;
+}
+
+// The list's own column record has no arrows: they are the header's.
+void ListView::ShowSortArrow(std::int32_t index, ::Column::Arrow arrow)
+{
+    const auto header = reinterpret_cast<HWND>(SendToList(LVM_GETHEADER));
+    HDITEMW item{HDI_FORMAT};
+    if (header == nullptr ||
+        ::SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) == 0) {
+        return;
+    }
+    item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+    item.fmt |= arrow == ::Column::Arrow::Up ? HDF_SORTUP : (arrow == ::Column::Arrow::Down ? HDF_SORTDOWN : 0);
+    ::SendMessageW(header, HDM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
 void ListView::AddColumnTips()
@@ -610,7 +635,9 @@ std::wstring ListView::RowText(const FolderRow& row, std::int32_t column) const
 
 void ListView::ColumnChanged(std::int32_t index, const std::wstring& key)
 {
-    MarkChanged(key);
+    if (!key.empty()) {
+        MarkChanged(key);
+    }
     UpdateColumns(index);
 }
 

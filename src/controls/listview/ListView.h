@@ -122,6 +122,7 @@ public:
 
     [[nodiscard]] std::int32_t GetFirstVisible() const;
     [[nodiscard]] std::int32_t GetVisibleCount() const override;
+    [[nodiscard]] std::int32_t ScrollBarWidth() const override;
     // The row at a point of the list's client area; nothing beside the rows.
     [[nodiscard]] ListItem* HitTest(int x, int y);
     void Refresh();
@@ -174,6 +175,8 @@ private:
     void PushExtendedStyles();
     void PushColors();
     void PushColumn(std::int32_t index, UINT message);
+    void ColumnDragged(std::int32_t index);
+    void ShowSortArrow(std::int32_t index, ::Column::Arrow arrow);
     void AddColumnTips();
     void RelayHeaderMouse(HWND header);
     void RemoveColumnTips();
@@ -238,6 +241,8 @@ private:
     // The row that was focused and selected when that key went down.
     std::int32_t keyHeldRow_ = -1;
     int updateDepth_ = 0;
+    // A column is being pushed: the widths the header reports are the program's.
+    bool pushingColumn_ = false;
     bool sortPending_ = false;
     HWND tipsHeader_ = nullptr;
     std::int32_t tipCount_ = 0;

@@ -26,6 +26,8 @@ public:
     virtual void DblClick(std::int16_t /*button*/) {}
     // A click on a column's header. The list does not sort by itself.
     virtual void ColumnClick(Column& /*column*/) {}
+    // The user gave a column another width; the column reads it back.
+    virtual void ColumnResized(Column& /*column*/) {}
     // A row's check box changed.
     virtual void ItemCheck(ListItem& /*item*/) {}
     // A click or double click on a row's text; a key that selected a row

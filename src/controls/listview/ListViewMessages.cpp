@@ -1,6 +1,7 @@
 #include "controls/listview/ListView.h"
 
 #include "controls/plumbing/Subclassing.h"
+#include "platform/Dpi.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -85,11 +86,27 @@ void ListView::AfterListMessage(UINT message, WPARAM wparam, LPARAM lparam)
         // From the header: a width changed, by dragging or by the program.
         if (reinterpret_cast<const NMHDR*>(lparam)->code == static_cast<UINT>(HDN_ITEMCHANGEDW)) {
             RefreshColumnTips();
+            if (!pushingColumn_) {
+                ColumnDragged(reinterpret_cast<const NMHEADERW*>(lparam)->iItem);
+            }
         }
         break;
     default:
         break;
     }
+}
+
+// The width the user gave a column (by its divider, by a double click on it
+// or by the keyboard) is the column's width from now on.
+void ListView::ColumnDragged(std::int32_t index)
+{
+    ::Column* column = Column(index);
+    if (column == nullptr) {
+        return;
+    }
+    const auto shown = static_cast<int>(SendToList(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(index)));
+    column->actualWidth_ = std::max(1, ::MulDiv(shown, static_cast<int>(::Dpi::Standard), static_cast<int>(Dpi())));
+    Events().ColumnResized(*column);
 }
 
 LRESULT ListView::OnNotification(NMHDR& header)

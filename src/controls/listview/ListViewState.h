@@ -23,6 +23,9 @@ public:
 
     // How many whole lines fit in the visible area.
     [[nodiscard]] virtual std::int32_t GetVisibleCount() const = 0;
+    // How wide the vertical scroll bar is, in pixels at 96 dpi like the
+    // columns' widths.
+    [[nodiscard]] virtual std::int32_t ScrollBarWidth() const = 0;
     // The platform list window; null while there is none.
     [[nodiscard]] virtual HWND ControlHwnd() const = 0;
 
