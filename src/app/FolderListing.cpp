@@ -17,6 +17,57 @@ void FolderListing::RecordColumnWidths()
     }
 }
 
+void FolderListing::UseColumnWidths(const std::vector<std::int32_t>& widths)
+{
+    for (size_t i = 0; i < widths.size() && i < columnWidths_.size(); ++i) {
+        columnWidths_[i] = widths[i];
+    }
+}
+
+void FolderListing::ColumnResized(std::int32_t index)
+{
+    auto& list = state_.ListViewFolderItems();
+    ColumnState* column = list.Column(index);
+    if (column == nullptr || static_cast<size_t>(index) >= columnWidths_.size()) {
+        return;
+    }
+    const bool last = index == list.Count() - 1;
+    columnWidths_[static_cast<size_t>(index)] = column->ActualWidth() + (last ? scrollBarAllowance_ : 0);
+}
+
+// Only a text that changes is set: a size change is no listing.
+void FolderListing::FitFolderLabel()
+{
+    auto& label = state_.LabelFolderCurrentfolder();
+    const std::wstring folder = folder_.Path();
+    const PathCompaction compaction(label.Font());
+    if (compaction.Compact(folder, label.Width()) != label.Caption()) {
+        ShowFolderLabel(folder);
+    }
+}
+
+void FolderListing::SortBy(const RowOrder& order)
+{
+    order_ = order;
+    SortLines();
+}
+
+// A fill adds each group in name order; any other order is made after.
+void FolderListing::SortLines()
+{
+    auto& items = state_.ListViewFolderItems().ListItems();
+    if (items.Count() < 2) {
+        return;
+    }
+    std::vector<const FolderRow*> rows;
+    rows.reserve(static_cast<size_t>(items.Count()));
+    for (std::int32_t i = 0; i < items.Count(); ++i) {
+        rows.push_back(&items.Item(i)->Row());
+    }
+    const ListUpdate update(state_.ListViewFolderItems());
+    items.Reorder(order_.Positions(rows, *this));
+}
+
 void FolderListing::FillDeferred()
 {
     if (!runInProgress_ && fillDeferred_) {
@@ -51,6 +102,9 @@ void FolderListing::Fill()
         list.ListItems().Clear();
         AddLines(folder, std::move(folders), true);
         AddLines(folder, std::move(files), false);
+        if (!order_.IsListingOrder()) {
+            SortLines();
+        }
     }
     AllowForScrollBar();
     state_.CommandProcess().SetEnabled(false);
@@ -86,11 +140,16 @@ void FolderListing::AddLines(const std::wstring& folder, std::vector<std::wstrin
 void FolderListing::AllowForScrollBar()
 {
     auto& list = state_.ListViewFolderItems();
+    scrollBarAllowance_ = 0;
     if (list.Count() == 0 || list.GetVisibleCount() >= list.ListItems().Count()) {
         return;
     }
     ColumnState* last = list.Column(list.Count() - 1);
-    last->SetActualWidth(last->ActualWidth() - ScrollBarAllowance);
+    const std::int32_t allowance = list.ScrollBarWidth();
+    if (last->ActualWidth() > allowance) {
+        scrollBarAllowance_ = allowance;
+        last->SetActualWidth(last->ActualWidth() - allowance);
+    }
 }
 
 std::int32_t FolderListing::ExcludedAttributes(FormVarnookState& state)

@@ -74,6 +74,45 @@ TEST_F(FolderListingTest, LastColumnMakesRoomForTheScrollBarOnlyWhenNeeded)
     EXPECT_EQ(list.Column(2)->ActualWidth(), designed);
 }
 
+// The last column gave up room for the scroll bar when the user dragged it:
+// the dragged width is what shows while the bar does.
+TEST_F(FolderListingTest, DraggedWidthsOutliveARelisting)
+{
+    for (int i = 0; i < 5; ++i) {
+        temp.MakeFile(L"f" + std::to_wstring(i));
+    }
+    auto& list = state.ListViewFolderItems();
+    list.SetVisibleCount(3);
+    List();
+    list.Column(0)->SetActualWidth(250);
+    listing.ColumnResized(0);
+    list.Column(2)->SetActualWidth(100);
+    listing.ColumnResized(2);
+    List();
+    EXPECT_EQ(list.Column(0)->ActualWidth(), 250);
+    EXPECT_EQ(list.Column(2)->ActualWidth(), 100);
+    list.SetVisibleCount(10);
+    List();
+    EXPECT_EQ(list.Column(2)->ActualWidth(), 116);
+    EXPECT_EQ(listing.ColumnWidths()[0], 250);
+}
+
+TEST_F(FolderListingTest, TheChosenOrderHoldsForEveryFillAndNameAscendingRestoresTheListingsOwn)
+{
+    const FileSystem files;
+    files.SetFileDateTime(temp.MakeFile(L"oud.txt"), Variant(*OleDate::FromParts(2001, 1, 1, 0, 0, 0)));
+    files.SetFileDateTime(temp.MakeFile(L"nieuw.txt"), Variant(*OleDate::FromParts(2024, 1, 1, 0, 0, 0)));
+    files.SetFileDateTime(temp.MakeFile(L"midden.txt"), Variant(*OleDate::FromParts(2010, 1, 1, 0, 0, 0)));
+    temp.MakeFolder(L"map");
+    listing.SortBy(RowOrder(FolderListing::ModifiedColumn, true));
+    List();
+    EXPECT_EQ(LineItems(state),
+        (std::vector<std::wstring>{L"map|folder", L"nieuw.txt|file", L"midden.txt|file", L"oud.txt|file"}));
+    listing.SortBy(RowOrder(FolderListing::NameColumn, false));
+    EXPECT_EQ(LineItems(state),
+        (std::vector<std::wstring>{L"map|folder", L"midden.txt|file", L"nieuw.txt|file", L"oud.txt|file"}));
+}
+
 TEST_F(FolderListingTest, RefillLeavesNothingSelectedAndProcessDisabled)
 {
     temp.MakeFile(L"a.txt");
