@@ -38,6 +38,8 @@ for name in "verslag kwartaal 3.TXT" "begroting.xlsx" "notulen vergadering.docx"
 done
 touch -d '2025-03-14 09:26:53' "$demo/begroting.xlsx"
 wine reg add 'HKCU\Software\Pellonar\Varnook' /v LastFolder /d "Z:${demo//\//\\}" /f >/dev/null 2>&1 </dev/null
+# The window opens at its design size, wherever an earlier run left it.
+wine reg delete 'HKCU\Software\Pellonar\Varnook\Options' /f >/dev/null 2>&1 </dev/null || true
 
 echo "No display: running on virtual display $DISPLAY"
 wine "$build/varnook.exe" >/dev/null 2>&1 </dev/null &
@@ -48,6 +50,11 @@ screenshot="$build/varnook-screenshot.png"
 window_id="$(xdotool search --name "^$title\$" | head -n 1)"
 import -display "$DISPLAY" -window "${window_id:-root}" "$screenshot"
 echo "Screenshot of the window: $screenshot"
+wine "$build/varnook-probe.exe" maximise "$title" </dev/null
+sleep 2
+maximised="$build/varnook-screenshot-maximised.png"
+import -display "$DISPLAY" -window "${window_id:-root}" "$maximised"
+echo "Screenshot of the maximised window: $maximised"
 wine "$build/varnook-probe.exe" close "$title" 30 </dev/null
 wait "$program_pid"
 echo "Varnook closed cleanly"

@@ -2,7 +2,8 @@
 # Shows scenes of the program's windows at 96 and 144 dpi on a virtual
 # display and saves a screenshot of each in build/screenshots/NAME-DPI.png.
 # Without arguments it takes every gallery scene; the scene "main" is the
-# program's own window; the scene "about" is shot as the About window it opens.
+# program's own window, "main-maximised" the same window maximised; the scene
+# "about" is shot as the About window it opens.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VARNOOK_BUILD_DIR:-$root/build}"
@@ -23,7 +24,7 @@ else
   WINEPREFIX="${XDG_CACHE_HOME:-$HOME/.cache}/varnook/wineprefix-dpi96" wine "$build/gallery.exe" --list >"$list" 2>/dev/null </dev/null
   mapfile -t scenes < <(tr -d '\r' <"$list")
   rm -f "$list"
-  scenes+=(main)
+  scenes+=(main main-maximised)
 fi
 output="$build/screenshots"
 mkdir -p "$output"
@@ -39,16 +40,21 @@ for dpi in 96 144; do
   wineserver -w >/dev/null 2>&1 || true
   wineboot >/dev/null 2>&1 </dev/null
   for scene in "${scenes[@]}"; do
-    if [ "$scene" = main ]; then
+    if [ "$scene" = main ] || [ "$scene" = main-maximised ]; then
       program=("$build/varnook.exe"); title="Pellonar Varnook"
     elif [ "$scene" = about ]; then
       program=("$build/gallery.exe" about); title="Over Varnook"
     else
       program=("$build/gallery.exe" "$scene"); title="Varnook gallery: $scene"
     fi
+    # The program's window opens at its design size, wherever it was left.
+    wine reg delete 'HKCU\Software\Pellonar\Varnook\Options' /f >/dev/null 2>&1 </dev/null || true
     wine "${program[@]}" >/dev/null 2>&1 </dev/null &
     program_pid=$!
     wine "$build/varnook-probe.exe" wait "$title" 60 </dev/null
+    if [ "$scene" = main-maximised ]; then
+      wine "$build/varnook-probe.exe" maximise "$title" </dev/null
+    fi
     sleep 1
     window_id="$(xdotool search --name "^$title\$" | head -n 1)"
     import -display "$DISPLAY" -window "${window_id:-root}" "$output/$scene-$dpi.png"

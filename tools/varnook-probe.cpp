@@ -168,6 +168,10 @@ int Run(const Call& call)
         ::PostMessageW(ControlOf(call), BM_CLICK, 0, 0);
         return 0;
     }
+    if (command == L"maximise" && !call.At(1).empty()) {
+        ::PostMessageW(Window(call.At(1)), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+        return 0;
+    }
     if (command == L"rows") {
         return Rows(call);
     }
@@ -178,7 +182,7 @@ int Run(const Call& call)
         return Answer(call);
     }
     std::fwprintf(stderr,
-        L"usage: varnook-probe wait|close TITLE [SECONDS] | text|click ID [TITLE] | rows [TITLE] | "
+        L"usage: varnook-probe wait|close|maximise TITLE [SECONDS] | text|click ID [TITLE] | rows [TITLE] | "
         L"boxes [TITLE] | answer BUTTON [TITLE]\n");
     return 2;
 }

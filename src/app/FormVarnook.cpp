@@ -6,6 +6,7 @@
 #include "platform/Dpi.h"
 #include "platform/PendingMessages.h"
 #include "resource.h"
+#include "platform/WindowPlacing.h"
 #include "runtime/AnsiText.h"
 
 #include <utility>
@@ -16,7 +17,7 @@ namespace Design = FormVarnookDesign;
 
 // Not WS_CLIPCHILDREN: a group box draws only its frame and caption, and
 // leaves its inside to the form's background.
-constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 constexpr DWORD FormExStyle = WS_EX_CONTROLPARENT;
 constexpr int WatchFilter = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_ATTRIBUTES |
     FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE;
@@ -59,12 +60,16 @@ bool FormVarnook::Load(int showCommand)
     }
     CreateParts();
     RunLoadSequence();
-    ::ShowWindow(Hwnd(), showCommand);
+    // Access keys and focus rectangles show as the user's setting and last
+    // input have it.
+    ::SendMessageW(Hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEACCEL | UISF_HIDEFOCUS), 0);
+    ::ShowWindow(Hwnd(), RestorePlace(showCommand));
     ::UpdateWindow(Hwnd());
     return true;
 }
 
-// A fixed window: its client area is the designed size at the screen's DPI.
+// The window opens with its client area at the designed size at the
+// screen's DPI, the smallest it can be made.
 bool FormVarnook::CreateFormWindow()
 {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -75,16 +80,49 @@ bool FormVarnook::CreateFormWindow()
     if (!RegisterWindowClass(WindowClassName, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon, smallIcon)) {
         return false;
     }
-    const UINT dpi = Dpi::OfSystem();
-    RECT frame{0, 0, Dpi::FromTwips(Design::ClientWidth, dpi), Dpi::FromTwips(Design::ClientHeight, dpi)};
-    ::AdjustWindowRectExForDpi(&frame, FormStyle, FALSE, FormExStyle, dpi);
-    const RECT bounds{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + frame.right - frame.left,
-        CW_USEDEFAULT + frame.bottom - frame.top};
+    const SIZE frame = DesignFrameSize(Dpi::OfSystem());
+    const RECT bounds{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + frame.cx, CW_USEDEFAULT + frame.cy};
     if (!CreateOwnWindow(FormExStyle, WindowClassName, program_.ApplicationTitle(), FormStyle, bounds, nullptr)) {
         return false;
     }
     site_.SetHostWindow(Hwnd());
     return true;
+}
+
+SIZE FormVarnook::DesignFrameSize(UINT dpi)
+{
+    RECT frame{0, 0, Dpi::FromTwips(Design::ClientWidth, dpi), Dpi::FromTwips(Design::ClientHeight, dpi)};
+    ::AdjustWindowRectExForDpi(&frame, FormStyle, FALSE, FormExStyle, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// The stored place, on the monitor nearest to it, and maximised again when
+// the window was left so and is shown the usual way.
+int FormVarnook::RestorePlace(int showCommand)
+{
+    const std::optional<Settings::WindowPlace> stored = settings_.Window();
+    if (!stored) {
+        return showCommand;
+    }
+    WINDOWPLACEMENT placement{sizeof(placement)};
+    ::GetWindowPlacement(Hwnd(), &placement);
+    placement.rcNormalPosition =
+        WindowPlacing::OnNearestMonitor(stored->Normal, DesignFrameSize(Dpi::OfWindow(Hwnd())));
+    placement.showCmd = SW_HIDE;
+    ::SetWindowPlacement(Hwnd(), &placement);
+    const bool usual = showCommand == SW_SHOWNORMAL || showCommand == SW_SHOW || showCommand == SW_SHOWDEFAULT;
+    return stored->Maximized && usual ? SW_SHOWMAXIMIZED : showCommand;
+}
+
+void FormVarnook::SavePlace()
+{
+    WINDOWPLACEMENT placement{sizeof(placement)};
+    if (!::GetWindowPlacement(Hwnd(), &placement)) {
+        return;
+    }
+    const bool maximized = placement.showCmd == SW_SHOWMAXIMIZED ||
+        (placement.showCmd == SW_SHOWMINIMIZED && (placement.flags & WPF_RESTORETOMAXIMIZED) != 0);
+    settings_.SetWindow({placement.rcNormalPosition, maximized});
 }
 
 void FormVarnook::CreateParts()
@@ -107,6 +145,9 @@ void FormVarnook::RunLoadSequence()
     controls.ReadDesign();
     controls.ApplyCaptions(program_);
     parts_->listing.RecordColumnWidths();
+    parts_->listing.UseColumnWidths(settings_.ColumnWidths());
+    const Settings::ListSort sort = settings_.Sort();
+    SortList(RowOrder(sort.Column, sort.Descending));
     controls.FrameModified().Enable(false);
     ModifiedClicked();
     SYSTEMTIME now{};
@@ -143,6 +184,10 @@ void FormVarnook::RestoreOptions()
 void FormVarnook::SaveOptions()
 {
     FormVarnookControls& controls = parts_->controls;
+    SavePlace();
+    settings_.SetColumnWidths(parts_->listing.ColumnWidths());
+    const RowOrder& order = parts_->listing.Order();
+    settings_.SetSort({order.Column(), order.Descending()});
     settings_.SetLastFolder(folder_.Path());
     settings_.SetConversion(static_cast<std::uint8_t>(controls.ComboOptionsConversion().ListIndex()));
     settings_.SetLog(controls.CheckOptionsLog().Value() != 0);
@@ -197,10 +242,26 @@ LRESULT FormVarnook::Dispatch(UINT message, WPARAM wparam, LPARAM lparam)
 {
     switch (message) {
     case WM_ACTIVATE:
-        OnActivate(wparam);
+        if (OnActivate(wparam)) {
+            return 0;
+        }
+        break;
+    case WM_CONTEXTMENU:
+        if (OnContextMenu(reinterpret_cast<HWND>(wparam), lparam)) {
+            return 0;
+        }
         break;
     case WM_CLOSE:
         OnClose();
+        return 0;
+    case WM_SIZE:
+        OnSize(wparam, LOWORD(lparam), HIWORD(lparam));
+        return 0;
+    case WM_GETMINMAXINFO:
+        OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lparam));
+        return 0;
+    case WM_NEXTDLGCTL:
+        OnNextControl(wparam, LOWORD(lparam) != 0);
         return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(wparam), HIWORD(wparam));
@@ -258,12 +319,30 @@ LRESULT FormVarnook::Dispatch(UINT message, WPARAM wparam, LPARAM lparam)
 // The watch starts once, from the top of the message loop: run from inside
 // the activation it would keep the activation from finishing, and started
 // again at every activation it would nest inside a run.
-void FormVarnook::OnActivate(WPARAM wparam)
+//
+// The focus comes back to the control that had it when the window lost the
+// activation (to a message box, a dialog, another program); true when it
+// did, so the platform does not put it on the window itself.
+bool FormVarnook::OnActivate(WPARAM wparam)
 {
-    if (LOWORD(wparam) != WA_INACTIVE && !watchStartPosted_) {
+    if (LOWORD(wparam) == WA_INACTIVE) {
+        const HWND focus = ::GetFocus();
+        if (focus != nullptr && ::IsChild(Hwnd(), focus)) {
+            focusBeforeLeaving_ = focus;
+        }
+        return false;
+    }
+    if (!watchStartPosted_) {
         watchStartPosted_ = true;
         PostOnce(StartWatchMessage);
     }
+    const HWND focus = std::exchange(focusBeforeLeaving_, nullptr);
+    if (HIWORD(wparam) != 0 || focus == nullptr || !::IsChild(Hwnd(), focus) || !::IsWindowVisible(focus) ||
+        !::IsWindowEnabled(focus)) {
+        return false;
+    }
+    ::SetFocus(focus);
+    return true;
 }
 
 void FormVarnook::OnStartWatch()
@@ -283,6 +362,46 @@ void FormVarnook::OnClose()
     ::KillTimer(Hwnd(), RelistTimer);
     watch_.Destroy();
     ::PostQuitMessage(0);
+}
+
+void FormVarnook::OnSize(WPARAM kind, int width, int height)
+{
+    if (parts_ == nullptr || kind == SIZE_MINIMIZED) {
+        return;
+    }
+    parts_->controls.Layout({width, height});
+    parts_->listing.FitFolderLabel();
+}
+
+void FormVarnook::OnGetMinMaxInfo(MINMAXINFO& limits)
+{
+    const SIZE smallest = DesignFrameSize(Dpi::OfWindow(Hwnd()));
+    limits.ptMinTrackSize = {smallest.cx, smallest.cy};
+}
+
+// Dialog navigation asks for this when a label's or a frame's access key
+// is pressed: the focus goes to the label, then on to the control after it.
+void FormVarnook::OnNextControl(WPARAM which, bool isWindow)
+{
+    const HWND target =
+        isWindow ? reinterpret_cast<HWND>(which) : ::GetNextDlgTabItem(Hwnd(), ::GetFocus(), which != 0);
+    if (target != nullptr && ::IsChild(Hwnd(), target)) {
+        ::SetFocus(target);
+    }
+}
+
+// The window is no dialog, so no button is the default one that Enter
+// presses: Enter presses the button that has the focus.
+void FormVarnook::PressFocusedButton()
+{
+    const HWND focus = ::GetFocus();
+    if (focus == nullptr || ::GetParent(focus) != Hwnd()) {
+        return;
+    }
+    const LRESULT kind = ::SendMessageW(focus, WM_GETDLGCODE, 0, 0);
+    if ((kind & (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON)) != 0) {
+        ::SendMessageW(focus, BM_CLICK, 0, 0);
+    }
 }
 
 // Labels, check boxes and frames lie on the form's own face.
@@ -364,6 +483,9 @@ void FormVarnook::OnCommand(int id, int code)
     }
     FormVarnookControls& controls = parts_->controls;
     switch (id) {
+    case IDOK:
+        PressFocusedButton();
+        break;
     case ControlIds::CommandFolderBrowse:
         Browse();
         break;
@@ -520,6 +642,112 @@ void FormVarnook::ItemDblClick(ListItem& item, std::int16_t button)
     if (button == ListViewEvents::LeftButton && !Busy()) {
         pendingOpen_ = folder_.PathOf(item.Row());
         PostOnce(OpenItemMessage);
+    }
+}
+
+// A right click keeps showing the properties; the menu key and Shift+F10
+// open the list's menu, at the focused row.
+bool FormVarnook::OnContextMenu(HWND from, LPARAM where)
+{
+    if (parts_ == nullptr || from != parts_->controls.ListViewFolderItems().ControlHwnd() || where != -1 || Busy()) {
+        return false;
+    }
+    ShowListMenu();
+    return true;
+}
+
+namespace {
+
+enum ListMenuEntry : UINT { OpenEntry = 1, PropertiesEntry, SelectAllEntry, RefreshEntry };
+
+POINT ListMenuPlace(HWND list, std::int32_t row)
+{
+    RECT place{LVIR_LABEL};
+    if (row < 0 ||
+        ::SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&place)) == 0) {
+        place = {};
+    }
+    POINT point{place.left, place.bottom};
+    ::ClientToScreen(list, &point);
+    return point;
+}
+
+} // namespace
+
+void FormVarnook::ShowListMenu()
+{
+    ListView& list = parts_->controls.ListViewFolderItems();
+    const HWND window = list.ControlHwnd();
+    const auto focused = static_cast<std::int32_t>(
+        ::SendMessageW(window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), static_cast<LPARAM>(LVNI_FOCUSED)));
+    const MenuHandle menu(::CreatePopupMenu());
+    if (!menu) {
+        return;
+    }
+    const UINT onRow = list.ListItems().Item(focused) != nullptr ? MF_ENABLED : MF_GRAYED;
+    const UINT flags[] = {onRow, onRow, MF_ENABLED, MF_ENABLED};
+    UINT entry = OpenEntry;
+    for (const wchar_t* text : Design::DutchListMenu) {
+        ::AppendMenuW(menu.Get(), MF_STRING | flags[entry - OpenEntry], entry, text);
+        ++entry;
+    }
+    const POINT place = ListMenuPlace(window, focused);
+    const auto chosen = static_cast<UINT>(::TrackPopupMenuEx(
+        menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, place.x, place.y, Hwnd(), nullptr));
+    // The menu's own loop may have listed the folder again: the row is
+    // looked up now, not before.
+    const ListItem* row = list.ListItems().Item(static_cast<std::int32_t>(
+        ::SendMessageW(window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), static_cast<LPARAM>(LVNI_FOCUSED))));
+    switch (chosen) {
+    case OpenEntry:
+        if (row != nullptr) {
+            pendingOpen_ = folder_.PathOf(row->Row());
+            PostOnce(OpenItemMessage);
+        }
+        break;
+    case PropertiesEntry:
+        if (row != nullptr) {
+            pendingProperties_ = folder_.PathOf(row->Row());
+            PostOnce(ShowPropertiesMessage);
+        }
+        break;
+    case SelectAllEntry:
+        SelectAll();
+        break;
+    case RefreshEntry:
+        Refresh();
+        break;
+    default:
+        break;
+    }
+}
+
+// A second click on the same header turns the order round.
+void FormVarnook::ColumnClick(Column& column)
+{
+    if (Busy()) {
+        return;
+    }
+    const RowOrder& now = parts_->listing.Order();
+    const bool again = column.Index() == now.Column();
+    SortList(RowOrder(column.Index(), again && !now.Descending()));
+}
+
+void FormVarnook::ColumnResized(Column& column)
+{
+    parts_->listing.ColumnResized(column.Index());
+}
+
+void FormVarnook::SortList(const RowOrder& order)
+{
+    const BusyPointer busy(parts_->services);
+    parts_->listing.SortBy(order);
+    ListView& list = parts_->controls.ListViewFolderItems();
+    for (std::int32_t index = 0; index < list.Count(); ++index) {
+        const Column::Arrow arrow = index != order.Column()
+            ? Column::Arrow::None
+            : (order.Descending() ? Column::Arrow::Down : Column::Arrow::Up);
+        list.Column(index)->SetSortArrow(arrow);
     }
 }
 

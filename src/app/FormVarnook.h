@@ -84,6 +84,11 @@ private:
     friend class BaseWindow<FormVarnook>;
 
     bool CreateFormWindow();
+    // The frame around the designed client area at `dpi`.
+    [[nodiscard]] static SIZE DesignFrameSize(UINT dpi);
+    // Puts the window where it was left; the show command to show it with.
+    [[nodiscard]] int RestorePlace(int showCommand);
+    void SavePlace();
     void CreateParts();
     void RunLoadSequence();
     void RestoreOptions();
@@ -96,8 +101,14 @@ private:
 
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
-    void OnActivate(WPARAM wparam);
+    bool OnActivate(WPARAM wparam);
+    bool OnContextMenu(HWND from, LPARAM where);
+    void ShowListMenu();
     void OnClose();
+    void OnSize(WPARAM kind, int width, int height);
+    void OnGetMinMaxInfo(MINMAXINFO& limits);
+    void OnNextControl(WPARAM which, bool isWindow);
+    void PressFocusedButton();
     void OnCommand(int id, int code);
     bool OnSetCursor();
     LRESULT OnControlColour(HDC dc);
@@ -126,6 +137,9 @@ private:
 
     void ItemClick(ListItem& item, std::int16_t button) override;
     void ItemDblClick(ListItem& item, std::int16_t button) override;
+    void ColumnClick(Column& column) override;
+    void ColumnResized(Column& column) override;
+    void SortList(const RowOrder& order);
     void KeyDown(std::int16_t keycode) override;
 
     void ItemClick(SystemMenuItem& item) override;
@@ -145,6 +159,7 @@ private:
     bool loading_ = false;
     bool unloaded_ = false;
     bool watchStartPosted_ = false;
+    HWND focusBeforeLeaving_ = nullptr;
     std::wstring pendingOpen_;
     std::wstring pendingProperties_;
     std::wstring pendingAboutCaption_;

@@ -3,6 +3,7 @@
 #include "app/FormVarnookDesign.h"
 #include "platform/Dpi.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -27,6 +28,23 @@ template <typename Component>
 Component Sited(FormSite& site, const wchar_t* name, const Design::Control& control)
 {
     return Component(site, name, Bounds(control, site.Dpi()), static_cast<UINT_PTR>(control.Id));
+}
+
+RECT Anchored(RECT bounds, unsigned anchors, int wider, int taller)
+{
+    if ((anchors & Design::MovesRight) != 0) {
+        ::OffsetRect(&bounds, wider, 0);
+    }
+    if ((anchors & Design::MovesDown) != 0) {
+        ::OffsetRect(&bounds, 0, taller);
+    }
+    if ((anchors & Design::GrowsWide) != 0) {
+        bounds.right += wider;
+    }
+    if ((anchors & Design::GrowsTall) != 0) {
+        bounds.bottom += taller;
+    }
+    return bounds;
 }
 
 } // namespace
@@ -57,6 +75,21 @@ FormVarnookControls::FormVarnookControls(FormSite& site)
       progress_(Sited<ProgressBar>(site, L"ProgressBarVarnook", Design::ProgressBarVarnook))
 {
     UseFormFont();
+    MarkGroups();
+    const UINT dpi = site.Dpi();
+    laidOutFor_ = {Dpi::FromTwips(Design::ClientWidth, dpi), Dpi::FromTwips(Design::ClientHeight, dpi)};
+}
+
+void FormVarnookControls::MarkGroups()
+{
+    const HWND form = site_.HostWindow();
+    for (const Design::Control* control : Design::Layout) {
+        if (std::find(std::begin(Design::JoinsGroupBefore), std::end(Design::JoinsGroupBefore), control->Id) ==
+            std::end(Design::JoinsGroupBefore)) {
+            const HWND window = ::GetDlgItem(form, control->Id);
+            ::SetWindowLongPtrW(window, GWL_STYLE, ::GetWindowLongPtrW(window, GWL_STYLE) | WS_GROUP);
+        }
+    }
 }
 
 void FormVarnookControls::UseFormFont()
@@ -92,6 +125,8 @@ void FormVarnookControls::ApplyCaptions(const ProgramInfo& program)
     const HWND form = site_.HostWindow();
     ::SetWindowTextW(form, program.ApplicationTitle().c_str());
     infoFrame_.SetText(product);
+    labelDate_.ShowAccessKey();
+    labelTime_.ShowAccessKey();
     for (const Design::Caption& caption : Design::DutchCaptions) {
         ::SetDlgItemTextW(form, caption.Id, caption.Text);
     }
@@ -105,6 +140,28 @@ void FormVarnookControls::ApplyCaptions(const ProgramInfo& program)
     for (const wchar_t* text : Design::DutchStyles) {
         conversion_.SetEntry(style++, text);
     }
+}
+
+// A control that keeps its size is only moved: a drop-down list's window
+// is taller than the design's box, by its dropped list.
+void FormVarnookControls::Layout(SIZE client)
+{
+    if (client.cx == laidOutFor_.cx && client.cy == laidOutFor_.cy) {
+        return;
+    }
+    laidOutFor_ = client;
+    const UINT dpi = site_.Dpi();
+    const int wider = std::max(0, static_cast<int>(client.cx) - Dpi::FromTwips(Design::ClientWidth, dpi));
+    const int taller = std::max(0, static_cast<int>(client.cy) - Dpi::FromTwips(Design::ClientHeight, dpi));
+    const HWND form = site_.HostWindow();
+    for (const Design::Control* control : Design::Layout) {
+        const RECT bounds = Anchored(Bounds(*control, dpi), control->Anchors, wider, taller);
+        const bool resized = (control->Anchors & (Design::GrowsWide | Design::GrowsTall)) != 0;
+        ::SetWindowPos(::GetDlgItem(form, control->Id), nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+            bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE | (resized ? 0 : SWP_NOSIZE));
+    }
+    // The form paints over its children (frames need that), so they paint again after it.
+    ::RedrawWindow(form, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 std::vector<StandardControl*> FormVarnookControls::HeldStandardControls()

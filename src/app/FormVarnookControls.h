@@ -30,6 +30,9 @@ public:
     void ReadDesign();
     // Puts the Dutch captions on the window and its controls.
     void ApplyCaptions(const ProgramInfo& program);
+    // Places the controls for a client area of `client` pixels: as designed,
+    // with the anchored edges moved by as much as it is beyond the design.
+    void Layout(SIZE client);
 
     // How the controls a run holds were before it held them.
     struct HeldInputs {
@@ -70,9 +73,12 @@ public:
 
 private:
     void UseFormFont();
+    void MarkGroups();
     [[nodiscard]] std::vector<StandardControl*> HeldStandardControls();
 
     FormSite& site_;
+    // The client size the controls are placed for.
+    SIZE laidOutFor_{};
     // The standard controls show it, so it goes after them.
     GdiObject font_;
     SystemMenu systemMenu_;

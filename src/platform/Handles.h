@@ -132,6 +132,12 @@ struct PrinterHandleTraits {
     static void Close(Handle h) noexcept { ::ClosePrinter(h); }
 };
 
+struct MenuTraits {
+    using Handle = HMENU;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DestroyMenu(h); }
+};
+
 struct WindowsHookTraits {
     using Handle = HHOOK;
     static Handle Invalid() noexcept { return nullptr; }
@@ -172,6 +178,7 @@ using CoTaskMem = UniqueHandle<CoTaskMemTraits<void*>>;
 using Pidl = UniqueHandle<CoTaskMemTraits<PIDLIST_ABSOLUTE>>;
 using WindowHandle = UniqueHandle<WindowTraits>;
 using WindowsHook = UniqueHandle<WindowsHookTraits>;
+using MenuHandle = UniqueHandle<MenuTraits>;
 using SharedMemoryLock = UniqueHandle<SharedMemoryLockTraits>;
 using PrinterHandle = UniqueHandle<PrinterHandleTraits>;
 using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;

@@ -1,5 +1,6 @@
 #include "app/ControlIds.h"
 #include "app/FormVarnook.h"
+#include "platform/Dpi.h"
 #include "platform/PendingMessages.h"
 #include "services/FileStepSeam.h"
 #include "settings/Settings.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -100,13 +102,42 @@ protected:
 
     FormVarnookTest() { stored.SetLastFolder(folder.Path()); }
 
-    FormVarnook& Load()
+    FormVarnook& Load(int showCommand = SW_SHOWNOACTIVATE)
     {
         form = std::make_unique<FormVarnook>(key.Path(), journals.Path());
-        EXPECT_TRUE(form->Load(SW_SHOWNOACTIVATE));
+        EXPECT_TRUE(form->Load(showCommand));
         return *form;
     }
+
+    // Where a control lies in the form's client area.
+    [[nodiscard]] RECT PlaceOf(int id) const
+    {
+        RECT place{};
+        ::GetWindowRect(::GetDlgItem(form->Hwnd(), id), &place);
+        ::MapWindowPoints(nullptr, form->Hwnd(), reinterpret_cast<POINT*>(&place), 2);
+        return place;
+    }
+
+    // An activation asks for the watch, whose loop would outlast the test.
+    void ForgetTheWatchRequest() const
+    {
+        MSG watch;
+        ::PeekMessageW(&watch, form->Hwnd(), WM_APP + 1, WM_APP + 1, PM_REMOVE);
+    }
+
+    void ClickHeader(std::int32_t column) const
+    {
+        ListView& list = form->Controls().ListViewFolderItems();
+        NMLISTVIEW click{{list.ControlHwnd(), 0, LVN_COLUMNCLICK}, -1, column};
+        ::SendMessageW(list.Hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+    }
 };
+
+bool Moved(const RECT& before, const RECT& after, int dx, int dy, int grownWide, int grownTall)
+{
+    return after.left == before.left + dx && after.top == before.top + dy &&
+        after.right == before.right + dx + grownWide && after.bottom == before.bottom + dy + grownTall;
+}
 
 TEST_F(FormVarnookTest, LoadingListsTheStoredFolderOnceAndRestoredModifiedEnablesTheDateControls)
 {
@@ -290,6 +321,115 @@ TEST_F(FormVarnookTest, CtrlASelectsEveryLineAndF5ListsTheFolderAgain)
     folder.MakeFile(L"drie.txt");
     release(VK_F5, false);
     EXPECT_EQ(list.ListItems().Count(), 3);
+}
+
+// The list takes the room a bigger window has; the buttons, the options
+// and the progress bar stay with the edges they are anchored to.
+TEST_F(FormVarnookTest, TheWindowGrowsFromItsDesignSizeWithTheListAndKeepsItsBarsAtTheEdges)
+{
+    FormVarnook& loaded = Load();
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(loaded.Hwnd(), GWL_STYLE));
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), static_cast<DWORD>(WS_THICKFRAME | WS_MAXIMIZEBOX));
+    RECT frame{};
+    ::GetWindowRect(loaded.Hwnd(), &frame);
+    MINMAXINFO limits{};
+    ::SendMessageW(loaded.Hwnd(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    EXPECT_EQ(limits.ptMinTrackSize.x, frame.right - frame.left);
+    EXPECT_EQ(limits.ptMinTrackSize.y, frame.bottom - frame.top);
+
+    using namespace ControlIds;
+    const int ids[] = {ListViewFolderItems, ProgressBarVarnook, CommandProcess, FrameOptions, CheckOptionsLog,
+        FrameModified, CommandFolderBrowse};
+    std::map<int, RECT> before;
+    for (const int id : ids) {
+        before[id] = PlaceOf(id);
+    }
+    ::SetWindowPos(loaded.Hwnd(), nullptr, 0, 0, frame.right - frame.left + 200, frame.bottom - frame.top + 150,
+        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(Moved(before[ListViewFolderItems], PlaceOf(ListViewFolderItems), 0, 0, 200, 150));
+    EXPECT_TRUE(Moved(before[ProgressBarVarnook], PlaceOf(ProgressBarVarnook), 0, 150, 200, 0));
+    EXPECT_TRUE(Moved(before[CommandProcess], PlaceOf(CommandProcess), 200, 0, 0, 0));
+    EXPECT_TRUE(Moved(before[FrameOptions], PlaceOf(FrameOptions), 200, 150, 0, 0));
+    EXPECT_TRUE(Moved(before[CheckOptionsLog], PlaceOf(CheckOptionsLog), 200, 150, 0, 0));
+    EXPECT_TRUE(Moved(before[FrameModified], PlaceOf(FrameModified), 0, 150, 0, 0));
+    EXPECT_TRUE(Moved(before[CommandFolderBrowse], PlaceOf(CommandFolderBrowse), 0, 0, 0, 0));
+}
+
+TEST_F(FormVarnookTest, TheWindowComesBackWhereAndHowItWasLeft)
+{
+    stored.SetWindow({{30, 40, 930, 840}, true});
+    FormVarnook& loaded = Load(SW_SHOWNORMAL);
+    ForgetTheWatchRequest();
+    EXPECT_TRUE(::IsZoomed(loaded.Hwnd()));
+    WINDOWPLACEMENT placement{sizeof(placement)};
+    ::GetWindowPlacement(loaded.Hwnd(), &placement);
+    const RECT expected{30, 40, 930, 840};
+    EXPECT_TRUE(::EqualRect(&placement.rcNormalPosition, &expected));
+
+    ::ShowWindow(loaded.Hwnd(), SW_RESTORE);
+    ::SetWindowPos(loaded.Hwnd(), nullptr, 50, 60, 1000, 800, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SendMessageW(loaded.Hwnd(), WM_ENDSESSION, TRUE, 0);
+    const std::optional<Settings::WindowPlace> saved = Settings(key.Path()).Window();
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_FALSE(saved->Maximized);
+    EXPECT_EQ(saved->Normal.right - saved->Normal.left, 1000);
+    EXPECT_EQ(saved->Normal.bottom - saved->Normal.top, 800);
+}
+
+TEST_F(FormVarnookTest, HeaderClicksSortBothWaysAndTheOrderAndTheWidthsAreKeptForTheNextStart)
+{
+    const FileSystem files;
+    files.SetFileDateTime(folder.MakeFile(L"b.txt"), Variant(*OleDate::FromParts(2001, 1, 1, 0, 0, 0)));
+    files.SetFileDateTime(folder.MakeFile(L"a.txt"), Variant(*OleDate::FromParts(2024, 1, 1, 0, 0, 0)));
+    stored.SetColumnWidths({150});
+    FormVarnook& loaded = Load();
+    ListView& list = loaded.Controls().ListViewFolderItems();
+    const auto names = [&list] {
+        return std::vector<std::wstring>{list.ListItems().Item(0)->Row().Name, list.ListItems().Item(1)->Row().Name};
+    };
+    EXPECT_EQ(list.Column(0)->ActualWidth(), 150);
+    EXPECT_EQ(names(), (std::vector<std::wstring>{L"a.txt", L"b.txt"}));
+    ClickHeader(1);
+    EXPECT_EQ(names(), (std::vector<std::wstring>{L"b.txt", L"a.txt"}));
+    ClickHeader(1);
+    EXPECT_EQ(names(), (std::vector<std::wstring>{L"a.txt", L"b.txt"}));
+    HDITEMW arrow{HDI_FORMAT};
+    const auto header = reinterpret_cast<HWND>(::SendMessageW(list.ControlHwnd(), LVM_GETHEADER, 0, 0));
+    ::SendMessageW(header, HDM_GETITEMW, 1, reinterpret_cast<LPARAM>(&arrow));
+    EXPECT_NE(arrow.fmt & HDF_SORTDOWN, 0);
+
+    // As the user's drag of the divider would.
+    ::SendMessageW(list.ControlHwnd(), LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(Dpi::Scale(240, Dpi::OfWindow(header)), 0));
+    EXPECT_EQ(list.Column(0)->ActualWidth(), 240);
+    folder.MakeFile(L"c.txt");
+    ::SendMessageW(loaded.Hwnd(), WM_KEYUP, VK_F5, 0);
+    EXPECT_EQ(list.Column(0)->ActualWidth(), 240);
+    EXPECT_EQ(list.ListItems().Item(0)->Row().Name, L"c.txt");
+    ::SendMessageW(loaded.Hwnd(), WM_ENDSESSION, TRUE, 0);
+    const Settings saved(key.Path());
+    EXPECT_EQ(saved.ColumnWidths().at(0), 240);
+    EXPECT_EQ(saved.Sort().Column, 1);
+    EXPECT_TRUE(saved.Sort().Descending);
+}
+
+// The window is no dialog: without this, Enter on a button did nothing and
+// the focus was lost whenever the window was left.
+TEST_F(FormVarnookTest, EnterPressesTheFocusedButtonAndTheFocusComesBackToIt)
+{
+    FormVarnook& loaded = Load();
+    const HWND refresh = ::GetDlgItem(loaded.Hwnd(), ControlIds::CommandRefresh);
+    ::SetFocus(refresh);
+    ForgetTheWatchRequest();
+    folder.MakeFile(L"nieuw.txt");
+    ::PostMessageW(refresh, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_TRUE(PendingMessages::Process());
+    EXPECT_EQ(loaded.Controls().ListViewFolderItems().ListItems().Count(), 1);
+
+    ::SendMessageW(loaded.Hwnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+    ::SetFocus(loaded.Hwnd());
+    ::SendMessageW(loaded.Hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(::GetFocus(), refresh);
+    ForgetTheWatchRequest();
 }
 
 } // namespace

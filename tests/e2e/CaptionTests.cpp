@@ -38,12 +38,12 @@ TEST_F(VarnookTest, FirstStartShowsDutchCaptionsAndTheStartState)
     const ProgramUnderTest& program = Start();
     const ULONGLONG after = Now();
 
-    const std::map<int, std::wstring> captions{{FrameFolder, L"Map"}, {CommandFolderBrowse, L"Bladeren"},
-        {FrameModified, L"Gewijzigd"}, {LabelModifiedDate, L"Datum:"}, {LabelModifiedTime, L"Tijd:"},
-        {CommandProcess, L"Verwerken"}, {CommandSelectall, L"Alles Selecteren"}, {CommandRefresh, L"Vernieuwen"},
-        {FrameOptions, L"Opties"}, {CheckOptionsLog, L"Logboek"}, {CheckOptionsSubfolders, L"Submappen"},
-        {CheckOptionsModified, L"Gewijzigd"}, {CheckOptionsIgnorereadonly, L"Alleen-lezen Negeren"},
-        {CheckOptionsHiddensystem, L"Verborgen/Systeem"}, {InfoFrameVarnook, L"Varnook"}};
+    const std::map<int, std::wstring> captions{{FrameFolder, L"Map"}, {CommandFolderBrowse, L"&Bladeren"},
+        {FrameModified, L"Gewijzigd"}, {LabelModifiedDate, L"&Datum:"}, {LabelModifiedTime, L"&Tijd:"},
+        {CommandProcess, L"&Verwerken"}, {CommandSelectall, L"&Alles Selecteren"}, {CommandRefresh, L"Ver&nieuwen"},
+        {FrameOptions, L"&Opties"}, {CheckOptionsLog, L"&Logboek"}, {CheckOptionsSubfolders, L"&Submappen"},
+        {CheckOptionsModified, L"&Gewijzigd"}, {CheckOptionsIgnorereadonly, L"Alleen-l&ezen Negeren"},
+        {CheckOptionsHiddensystem, L"Verborgen/S&ysteem"}, {InfoFrameVarnook, L"Varnook"}};
     for (const auto& [id, caption] : captions) {
         EXPECT_EQ(TextOf(program, id), caption) << "control " << id;
     }

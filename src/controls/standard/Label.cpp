@@ -48,3 +48,10 @@ HFONT Label::Font() const
 {
     return reinterpret_cast<HFONT>(::SendMessageW(Hwnd(), WM_GETFONT, 0, 0));
 }
+
+void Label::ShowAccessKey()
+{
+    const LONG_PTR style = ::GetWindowLongPtrW(Hwnd(), GWL_STYLE);
+    ::SetWindowLongPtrW(Hwnd(), GWL_STYLE, style & ~static_cast<LONG_PTR>(SS_NOPREFIX));
+    ::InvalidateRect(Hwnd(), nullptr, TRUE);
+}

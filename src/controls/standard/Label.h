@@ -15,6 +15,9 @@ public:
     void SetToolTipText(const std::wstring& text) override;
     [[nodiscard]] std::int32_t Width() const override;
     [[nodiscard]] HFONT Font() const override;
+    // The label names the control after it: an ampersand in the caption
+    // marks the key that moves the focus there, instead of showing as such.
+    void ShowAccessKey();
 
 private:
     [[nodiscard]] TTTOOLINFOW ToolInfo();
