@@ -27,6 +27,7 @@ export WINEPREFIX="${XDG_CACHE_HOME:-$HOME/.cache}/varnook/wineprefix-run"
 export LC_ALL=nl_NL.UTF-8 TZ=Europe/Amsterdam
 mkdir -p "$WINEPREFIX"
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+source "$root/scripts/wine-fonts.sh"
 
 # A small folder to show, remembered as the last folder, so the picture
 # shows the window at work.

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++-mingw-w64-x86-64-posix googletest
   wine wine64 xvfb xdotool imagemagick x11-apps x11-utils
-  tzdata locales passwd util-linux procps
+  tzdata locales passwd util-linux procps fonts-wine fonts-wqy-microhei
 )
 
 missing=()

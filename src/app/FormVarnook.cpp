@@ -107,7 +107,7 @@ int FormVarnook::RestorePlace(int showCommand)
     WINDOWPLACEMENT placement{sizeof(placement)};
     ::GetWindowPlacement(Hwnd(), &placement);
     placement.rcNormalPosition =
-        WindowPlacing::OnNearestMonitor(stored->Normal, DesignFrameSize(Dpi::OfWindow(Hwnd())));
+        WindowPlacing::OnNearestMonitor(stored->Normal, DesignFrameSize(site_.Dpi()));
     placement.showCmd = SW_HIDE;
     ::SetWindowPlacement(Hwnd(), &placement);
     const bool usual = showCommand == SW_SHOWNORMAL || showCommand == SW_SHOW || showCommand == SW_SHOWDEFAULT;
@@ -260,6 +260,9 @@ LRESULT FormVarnook::Dispatch(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_GETMINMAXINFO:
         OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lparam));
         return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+        return 0;
     case WM_NEXTDLGCTL:
         OnNextControl(wparam, LOWORD(lparam) != 0);
         return 0;
@@ -366,17 +369,37 @@ void FormVarnook::OnClose()
 
 void FormVarnook::OnSize(WPARAM kind, int width, int height)
 {
-    if (parts_ == nullptr || kind == SIZE_MINIMIZED) {
-        return;
+    if (parts_ != nullptr && kind != SIZE_MINIMIZED) {
+        LayOut({width, height});
     }
-    parts_->controls.Layout({width, height});
+}
+
+void FormVarnook::LayOut(SIZE client)
+{
+    parts_->controls.Layout(client);
     parts_->listing.FitFolderLabel();
 }
 
 void FormVarnook::OnGetMinMaxInfo(MINMAXINFO& limits)
 {
-    const SIZE smallest = DesignFrameSize(Dpi::OfWindow(Hwnd()));
+    const SIZE smallest = DesignFrameSize(site_.Dpi());
     limits.ptMinTrackSize = {smallest.cx, smallest.cy};
+}
+
+// The window went to a monitor of another scale: it takes the size the
+// platform suggests, and every part is drawn and placed for the new DPI.
+void FormVarnook::OnDpiChanged(UINT dpi, const RECT& suggested)
+{
+    if (parts_ == nullptr || dpi == 0) {
+        return;
+    }
+    site_.SetDpi(dpi);
+    parts_->controls.Rescale();
+    ::SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+        suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    LayOut({client.right, client.bottom});
 }
 
 // Dialog navigation asks for this when a label's or a frame's access key
@@ -821,8 +844,15 @@ void FormVarnook::OnOpenItem()
     }
     const BusyPointer busy(parts_->services);
     if (!parts_->services.OpenDocument(path, folder_.Path())) {
-        parts_->services.ShowWarning(OpenError + path, MessageBoxButtons::Ok);
+        ShowShellFailure(OpenError, path);
     }
+}
+
+// A path too long for the shell is told as such, not as a failure of the item.
+void FormVarnook::ShowShellFailure(const wchar_t* failure, const std::wstring& path)
+{
+    const bool tooLong = !PlatformWindowServices::ShellPath(path).has_value();
+    parts_->services.ShowWarning((tooLong ? PathTooLongToOpen : failure) + path, MessageBoxButtons::Ok);
 }
 
 void FormVarnook::OnShowProperties()
@@ -833,7 +863,7 @@ void FormVarnook::OnShowProperties()
     }
     const BusyPointer busy(parts_->services);
     if (!parts_->services.ShowProperties(path)) {
-        parts_->services.ShowWarning(PropertiesError + path, MessageBoxButtons::Ok);
+        ShowShellFailure(PropertiesError, path);
     }
 }
 

@@ -40,6 +40,9 @@ public:
     static constexpr const wchar_t* DriveError = L"Fout bij het verkrijgen van toegang tot het station";
     static constexpr const wchar_t* PropertiesError = L"Fout bij het tonen van de eigenschappen van ";
     static constexpr const wchar_t* OpenError = L"Fout bij het openen van ";
+    // The shell opens no path of 260 characters or more, unless it has a short form.
+    static constexpr const wchar_t* PathTooLongToOpen =
+        L"Windows kan geen pad van 260 tekens of meer openen, en dit pad heeft geen korte vorm: ";
     static constexpr const wchar_t* UnexpectedError = L"Onverwachte fout: ";
 
     FormVarnook();
@@ -106,7 +109,9 @@ private:
     void ShowListMenu();
     void OnClose();
     void OnSize(WPARAM kind, int width, int height);
+    void LayOut(SIZE client);
     void OnGetMinMaxInfo(MINMAXINFO& limits);
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
     void OnNextControl(WPARAM which, bool isWindow);
     void PressFocusedButton();
     void OnCommand(int id, int code);
@@ -119,6 +124,7 @@ private:
     void OnOpenItem();
     void OnShowProperties();
     void OnShowAbout();
+    void ShowShellFailure(const wchar_t* failure, const std::wstring& path);
     void OnUndo();
     void OnEndSession(bool ending);
 

@@ -92,9 +92,21 @@ void FormVarnookControls::MarkGroups()
     }
 }
 
+void FormVarnookControls::Rescale()
+{
+    UseFormFont();
+    for (VisualComponent* component : std::initializer_list<VisualComponent*>{
+             &infoFrame_, &list_, &datePicker_, &timePicker_, &progress_}) {
+        component->DpiChanged();
+    }
+    laidOutFor_ = {};
+}
+
+// The controls let go of the old font before it goes.
 void FormVarnookControls::UseFormFont()
 {
-    font_ = site_.HostFont().Create(site_.Dpi());
+    GdiObject font = site_.HostFont().Create(site_.Dpi());
+    std::swap(font_, font);
     for (StandardControl* control : std::initializer_list<StandardControl*>{&frameFolder_, &browse_, &folderLabel_,
              &frameModified_, &labelDate_, &labelTime_, &process_, &selectAll_, &refresh_, &status_, &frameOptions_,
              &conversion_, &log_, &subfolders_, &modified_, &ignoreReadonly_, &hiddenSystem_}) {
@@ -125,6 +137,10 @@ void FormVarnookControls::ApplyCaptions(const ProgramInfo& program)
     const HWND form = site_.HostWindow();
     ::SetWindowTextW(form, program.ApplicationTitle().c_str());
     infoFrame_.SetText(product);
+    NameForScreenReaders(ControlIds::InfoFrameVarnook, product);
+    for (const Design::Caption& name : Design::DutchAccessibleNames) {
+        NameForScreenReaders(name.Id, name.Text);
+    }
     labelDate_.ShowAccessKey();
     labelTime_.ShowAccessKey();
     for (const Design::Caption& caption : Design::DutchCaptions) {
@@ -142,8 +158,6 @@ void FormVarnookControls::ApplyCaptions(const ProgramInfo& program)
     }
 }
 
-// A control that keeps its size is only moved: a drop-down list's window
-// is taller than the design's box, by its dropped list.
 void FormVarnookControls::Layout(SIZE client)
 {
     if (client.cx == laidOutFor_.cx && client.cy == laidOutFor_.cy) {
@@ -155,13 +169,26 @@ void FormVarnookControls::Layout(SIZE client)
     const int taller = std::max(0, static_cast<int>(client.cy) - Dpi::FromTwips(Design::ClientHeight, dpi));
     const HWND form = site_.HostWindow();
     for (const Design::Control* control : Design::Layout) {
-        const RECT bounds = Anchored(Bounds(*control, dpi), control->Anchors, wider, taller);
-        const bool resized = (control->Anchors & (Design::GrowsWide | Design::GrowsTall)) != 0;
+        RECT bounds = Anchored(Bounds(*control, dpi), control->Anchors, wider, taller);
+        if (control->Id == ControlIds::ComboOptionsConversion) {
+            bounds = ComboBox::WithDroppedList(bounds);
+        }
         ::SetWindowPos(::GetDlgItem(form, control->Id), nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
-            bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE | (resized ? 0 : SWP_NOSIZE));
+            bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     // The form paints over its children (frames need that), so they paint again after it.
     ::RedrawWindow(form, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+// A component's window and the platform control in it carry the name, as a
+// screen reader may ask either.
+void FormVarnookControls::NameForScreenReaders(int id, const std::wstring& name)
+{
+    const HWND component = ::GetDlgItem(site_.HostWindow(), id);
+    ::SetWindowTextW(component, name.c_str());
+    if (const HWND inside = ::GetWindow(component, GW_CHILD)) {
+        ::SetWindowTextW(inside, name.c_str());
+    }
 }
 
 std::vector<StandardControl*> FormVarnookControls::HeldStandardControls()

@@ -33,6 +33,9 @@ public:
     // Places the controls for a client area of `client` pixels: as designed,
     // with the anchored edges moved by as much as it is beyond the design.
     void Layout(SIZE client);
+    // The site's DPI changed: new fonts, and every control placed anew at
+    // the next Layout.
+    void Rescale();
 
     // How the controls a run holds were before it held them.
     struct HeldInputs {
@@ -74,6 +77,7 @@ public:
 private:
     void UseFormFont();
     void MarkGroups();
+    void NameForScreenReaders(int id, const std::wstring& name);
     [[nodiscard]] std::vector<StandardControl*> HeldStandardControls();
 
     FormSite& site_;

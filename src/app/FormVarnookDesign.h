@@ -59,11 +59,11 @@ constexpr Control ListViewFolderItems{
     Within(FrameFolder, {240, 1320, 4695, 2895}), L"", Id::ListViewFolderItems, GrowsWide | GrowsTall};
 constexpr Control FrameModified{{120, 5460, 5175, 1140}, L"Modified", Id::FrameModified, MovesDown};
 constexpr Control LabelModifiedDate{
-    Within(FrameModified, {240, 360, 495, 255}), L"Date:", Id::LabelModifiedDate, MovesDown};
+    Within(FrameModified, {240, 360, 600, 255}), L"Date:", Id::LabelModifiedDate, MovesDown};
 constexpr Control DateTimePickerModifiedDate{
     Within(FrameModified, {840, 300, 1335, 315}), L"", Id::DateTimePickerModifiedDate, MovesDown};
 constexpr Control LabelModifiedTime{
-    Within(FrameModified, {240, 720, 495, 255}), L"Time:", Id::LabelModifiedTime, MovesDown};
+    Within(FrameModified, {240, 720, 600, 255}), L"Time:", Id::LabelModifiedTime, MovesDown};
 constexpr Control DateTimePickerModifiedTime{
     Within(FrameModified, {840, 660, 1335, 315}), L"", Id::DateTimePickerModifiedTime, MovesDown};
 constexpr Control CommandProcess{{6120, 1080, 1575, 375}, L"Process", Id::CommandProcess, MovesRight};
@@ -73,14 +73,14 @@ constexpr Control FrameOptions{{5400, 4020, 2295, 2580}, L"Options", Id::FrameOp
 constexpr Control ComboOptionsConversion{
     Within(FrameOptions, {240, 300, 1815, 315}), L"", Id::ComboOptionsConversion, MovesRight | MovesDown};
 constexpr Control CheckOptionsLog{
-    Within(FrameOptions, {240, 720, 1815, 255}), L"Log", Id::CheckOptionsLog, MovesRight | MovesDown};
+    Within(FrameOptions, {240, 720, 1995, 255}), L"Log", Id::CheckOptionsLog, MovesRight | MovesDown};
 constexpr Control CheckOptionsSubfolders{
-    Within(FrameOptions, {240, 1080, 1815, 255}), L"Subfolders", Id::CheckOptionsSubfolders, MovesRight | MovesDown};
+    Within(FrameOptions, {240, 1080, 1995, 255}), L"Subfolders", Id::CheckOptionsSubfolders, MovesRight | MovesDown};
 constexpr Control CheckOptionsModified{
-    Within(FrameOptions, {240, 1440, 1935, 255}), L"Modified", Id::CheckOptionsModified, MovesRight | MovesDown};
-constexpr Control CheckOptionsIgnorereadonly{Within(FrameOptions, {240, 1800, 1815, 255}), L"Ignore Read-only",
+    Within(FrameOptions, {240, 1440, 1995, 255}), L"Modified", Id::CheckOptionsModified, MovesRight | MovesDown};
+constexpr Control CheckOptionsIgnorereadonly{Within(FrameOptions, {240, 1800, 1995, 255}), L"Ignore Read-only",
     Id::CheckOptionsIgnorereadonly, MovesRight | MovesDown};
-constexpr Control CheckOptionsHiddensystem{Within(FrameOptions, {240, 2160, 1815, 255}), L"Hidden/System",
+constexpr Control CheckOptionsHiddensystem{Within(FrameOptions, {240, 2160, 1995, 255}), L"Hidden/System",
     Id::CheckOptionsHiddensystem, MovesRight | MovesDown};
 constexpr Control ProgressBarVarnook{{120, 6720, 7575, 255}, L"", Id::ProgressBarVarnook, MovesDown | GrowsWide};
 // How far a run is, and how it ended.
@@ -134,6 +134,14 @@ inline constexpr Caption DutchCaptions[] = {
     {Id::CheckOptionsModified, L"&Gewijzigd"},
     {Id::CheckOptionsIgnorereadonly, L"Alleen-l&ezen Negeren"},
     {Id::CheckOptionsHiddensystem, L"Verborgen/S&ysteem"},
+};
+// What a screen reader names the controls without a caption of their own,
+// after the caption that goes with them.
+inline constexpr Caption DutchAccessibleNames[] = {
+    {Id::ListViewFolderItems, L"Map"},
+    {Id::DateTimePickerModifiedDate, L"Datum"},
+    {Id::DateTimePickerModifiedTime, L"Tijd"},
+    {Id::ProgressBarVarnook, L"Voortgang"},
 };
 inline constexpr const wchar_t* DutchColumns[] = {L"Naam", L"Gewijzigd", L"Nieuwe naam"};
 inline constexpr const wchar_t* DutchStyles[] = {

@@ -1,6 +1,8 @@
 #include "app/PlatformWindowServices.h"
 
+#include "platform/PathForm.h"
 #include "platform/PendingMessages.h"
+#include "platform/PlatformText.h"
 
 #include <utility>
 
@@ -46,15 +48,35 @@ void PlatformWindowServices::SetMousePointer(MousePointer pointer)
     ::SetCursor(CursorOf(pointer));
 }
 
-bool PlatformWindowServices::ExecuteShellVerb(
-    const wchar_t* verb, ULONG mask, const std::wstring& file, const std::wstring& folder)
+std::optional<std::wstring> PlatformWindowServices::ShellPath(const std::wstring& path)
 {
+    if (path.size() < MAX_PATH) {
+        return path;
+    }
+    const std::wstring extended = PathForm::Extended(path);
+    const std::wstring shortened = PathForm::Ordinary(ReadPlatformText([&extended](wchar_t* buffer, DWORD capacity) {
+        return ::GetShortPathNameW(extended.c_str(), buffer, capacity);
+    }));
+    if (shortened.empty() || shortened.size() >= MAX_PATH) {
+        return std::nullopt;
+    }
+    return shortened;
+}
+
+bool PlatformWindowServices::ExecuteShellVerb(
+    const wchar_t* verb, ULONG mask, const std::wstring& path, const std::wstring& workingFolder)
+{
+    const std::optional<std::wstring> file = ShellPath(path);
+    if (!file) {
+        return false;
+    }
+    const std::wstring folder = ShellPath(workingFolder).value_or(std::wstring());
     SHELLEXECUTEINFOW execute{sizeof(execute)};
     // The program reports a failure in its own words, so the shell shows none.
     execute.fMask = mask | SEE_MASK_FLAG_NO_UI;
     execute.hwnd = window_;
     execute.lpVerb = verb;
-    execute.lpFile = file.c_str();
+    execute.lpFile = file->c_str();
     execute.lpDirectory = folder.empty() ? nullptr : folder.c_str();
     execute.nShow = SW_SHOWNORMAL;
     return ::ShellExecuteExW(&execute) != FALSE;

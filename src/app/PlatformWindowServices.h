@@ -3,6 +3,7 @@
 #include "app/WindowServices.h"
 #include "platform/Win32.h"
 
+#include <optional>
 #include <string>
 
 // The window services for a real window: message boxes, the shared
@@ -26,9 +27,13 @@ public:
 
     // The platform cursor that stands for a pointer.
     [[nodiscard]] static HCURSOR CursorOf(MousePointer pointer);
+    // The shell opens no path of MAX_PATH characters or more: such a path in
+    // its short form where that is short enough, else nothing.
+    [[nodiscard]] static std::optional<std::wstring> ShellPath(const std::wstring& path);
 
 private:
-    bool ExecuteShellVerb(const wchar_t* verb, ULONG mask, const std::wstring& file, const std::wstring& folder);
+    bool ExecuteShellVerb(
+        const wchar_t* verb, ULONG mask, const std::wstring& path, const std::wstring& workingFolder);
 
     HWND window_;
     std::wstring applicationTitle_;

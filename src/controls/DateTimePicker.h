@@ -32,6 +32,7 @@ public:
     void ReadProperties(const PropertyStore& store) override;
     void WriteProperties(PropertyStore& store) const override;
     void Resize() override;
+    void DpiChanged() override { ApplyProperties(PartFont); }
 
     void SetEvents(DateTimePickerEvents* events) noexcept { events_ = events; }
 

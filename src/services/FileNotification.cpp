@@ -1,5 +1,6 @@
 #include "services/FileNotification.h"
 
+#include "platform/PathForm.h"
 #include "platform/PendingMessages.h"
 #include "services/FileSystem.h"
 
@@ -68,7 +69,8 @@ bool FileNotification::StartWatch(const std::wstring& folder)
         return false;
     }
     nextFolderCheck_ = 0;
-    watch_.Reset(::FindFirstChangeNotificationW(folder.c_str(), FALSE, static_cast<DWORD>(filter_)));
+    watch_.Reset(
+        ::FindFirstChangeNotificationW(PathForm::Extended(folder).c_str(), FALSE, static_cast<DWORD>(filter_)));
     active_ = watch_.IsValid();
     return active_;
 }

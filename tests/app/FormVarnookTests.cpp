@@ -432,4 +432,36 @@ TEST_F(FormVarnookTest, EnterPressesTheFocusedButtonAndTheFocusComesBackToIt)
     ForgetTheWatchRequest();
 }
 
+// As on a move to a monitor of twice the scale.
+TEST_F(FormVarnookTest, ADpiChangeRescalesTheWindowItsFontAndItsColumns)
+{
+    FormVarnook& loaded = Load();
+    const UINT dpi = Dpi::OfWindow(loaded.Hwnd());
+    RECT frame{};
+    ::GetWindowRect(loaded.Hwnd(), &frame);
+    const auto fontHeight = [&] {
+        LOGFONTW font{};
+        const auto shown = reinterpret_cast<HGDIOBJ>(
+            ::SendMessageW(::GetDlgItem(loaded.Hwnd(), ControlIds::CommandProcess), WM_GETFONT, 0, 0));
+        ::GetObjectW(shown, sizeof(font), &font);
+        return std::abs(font.lfHeight);
+    };
+    const LONG before = fontHeight();
+    const RECT bar = PlaceOf(ControlIds::ProgressBarVarnook);
+
+    const RECT suggested{frame.left, frame.top, frame.left + 2 * (frame.right - frame.left),
+        frame.top + 2 * (frame.bottom - frame.top)};
+    ::SendMessageW(loaded.Hwnd(), WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi), reinterpret_cast<LPARAM>(&suggested));
+    RECT client{};
+    ::GetClientRect(loaded.Hwnd(), &client);
+    EXPECT_GE(client.right, Dpi::FromTwips(7815, 2 * dpi));
+    EXPECT_GE(client.bottom, Dpi::FromTwips(7080, 2 * dpi));
+    EXPECT_GE(fontHeight(), 2 * before - 1);
+    const RECT grownBar = PlaceOf(ControlIds::ProgressBarVarnook);
+    EXPECT_NEAR(grownBar.bottom - grownBar.top, 2 * (bar.bottom - bar.top), 1);
+    EXPECT_EQ(client.bottom - grownBar.bottom, Dpi::FromTwips(7080, 2 * dpi) - Dpi::FromTwips(6975, 2 * dpi));
+    const HWND list = loaded.Controls().ListViewFolderItems().ControlHwnd();
+    EXPECT_EQ(::SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0), Dpi::Scale(178, 2 * dpi));
+}
+
 } // namespace

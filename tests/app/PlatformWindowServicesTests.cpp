@@ -108,4 +108,18 @@ TEST_F(PlatformWindowServicesTest, ShellRequestsOnMissingItemsFailQuietly)
     EXPECT_FALSE(services.ShowProperties(folder / L"missing.txt"));
 }
 
+// The shell opens no path of 260 characters or more; its short form it does.
+TEST_F(PlatformWindowServicesTest, AlongPathReachesTheShellInItsShortForm)
+{
+    const TempFolder folder;
+    const std::wstring deep = folder.MakeFile(
+        std::wstring(120, L'a') + L"\\" + std::wstring(120, L'b') + L"\\" + std::wstring(40, L'c') + L".txt", "x");
+    ASSERT_GT(deep.size(), static_cast<size_t>(MAX_PATH));
+    const std::optional<std::wstring> shell = PlatformWindowServices::ShellPath(deep);
+    ASSERT_TRUE(shell.has_value());
+    EXPECT_LT(shell->size(), static_cast<size_t>(MAX_PATH));
+    EXPECT_TRUE(TempFolder::Exists(*shell));
+    EXPECT_EQ(PlatformWindowServices::ShellPath(folder.Path()), folder.Path());
+}
+
 } // namespace

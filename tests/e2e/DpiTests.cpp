@@ -31,8 +31,8 @@ TEST_F(DpiTest, WindowHasTheDesignedClientSizeAtTheScreenDpi)
     }
     // The design's 7,815 x 7,080 twips in whole pixels, and where the progress
     // bar along its foot ends (7,695, 6,975).
-    const std::map<UINT, SIZE> clientSizes{{96, {521, 472}}, {144, {782, 708}}};
-    const std::map<UINT, POINT> barEnds{{96, {513, 465}}, {144, {770, 698}}};
+    const std::map<UINT, SIZE> clientSizes{{96, {521, 472}}, {120, {651, 590}}, {144, {782, 708}}, {192, {1042, 944}}};
+    const std::map<UINT, POINT> barEnds{{96, {513, 465}}, {120, {641, 581}}, {144, {770, 698}}, {192, {1026, 930}}};
 
     const ProgramUnderTest& program = Start();
     ASSERT_TRUE(WindowReader::IsVisible(program.MainWindow()));

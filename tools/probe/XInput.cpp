@@ -52,6 +52,18 @@ void XInput::MoveTo(HWND window, POINT client)
     UnixShell::Check("xdotool mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y));
 }
 
+// A control that tracks the mouse sees moves between press and release only
+// when they come apart in time.
+void XInput::Drag(HWND window, POINT from, POINT to)
+{
+    const POINT start = OnScreen(window, from);
+    const POINT end = OnScreen(window, to);
+    const auto at = [](POINT point) { return std::to_string(point.x) + " " + std::to_string(point.y); };
+    const POINT halfway{(start.x + end.x) / 2, (start.y + end.y) / 2};
+    UnixShell::Check("xdotool mousemove " + at(start) + " sleep 0.2 mousedown 1 sleep 0.2 mousemove " + at(halfway) +
+        " sleep 0.2 mousemove " + at(end) + " sleep 0.2 mouseup 1");
+}
+
 void XInput::Key(const std::string& keys)
 {
     const bool plain = std::all_of(keys.begin(), keys.end(),

@@ -23,6 +23,9 @@ public:
     static void ClickCentre(HWND window, MouseButton button = MouseButton::Left, int count = 1);
     static void ClickCentre(HWND window, const RECT& clientRect, MouseButton button = MouseButton::Left, int count = 1);
     static void MoveTo(HWND window, POINT client);
+    // Presses the left button at one point of the window's client area,
+    // moves to another in steps, and releases it there.
+    static void Drag(HWND window, POINT from, POINT to);
 
     // Keys in xdotool's names, one chord or several separated by spaces:
     // "Return", "Down", "F1", "ctrl+a", "shift+Tab Tab". Alt is refused:

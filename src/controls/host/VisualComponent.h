@@ -18,6 +18,8 @@ public:
     void SetBounds(RECT bounds);
     // Lays the component's inside out again for its window's size.
     virtual void Resize() {}
+    // The site's DPI changed: the component shows its fonts and sizes anew.
+    virtual void DpiChanged() {}
 
 protected:
     friend class BaseWindow<VisualComponent>;

@@ -295,6 +295,14 @@ std::int32_t ListView::GetVisibleCount() const
     return static_cast<std::int32_t>(SendToList(LVM_GETCOUNTPERPAGE));
 }
 
+void ListView::DpiChanged()
+{
+    ApplyProperties(FontPart);
+    for (std::int32_t column = 0; column < count_; ++column) {
+        UpdateColumns(column);
+    }
+}
+
 // Rounded up, so that the columns never reach under the bar.
 std::int32_t ListView::ScrollBarWidth() const
 {

@@ -40,6 +40,7 @@ public:
     void ReadProperties(const PropertyStore& store) override;
     void WriteProperties(PropertyStore& store) const override;
     void Resize() override;
+    void DpiChanged() override;
 
     void SetEvents(ListViewEvents* events) noexcept { events_ = events; }
     // Words the rows that stand for items; without it they show nothing.

@@ -4,13 +4,13 @@ namespace {
 
 constexpr int DroppedLines = 8;
 
-RECT WithDroppedList(RECT bounds)
+} // namespace
+
+RECT ComboBox::WithDroppedList(RECT bounds)
 {
     bounds.bottom = bounds.top + (bounds.bottom - bounds.top) * DroppedLines;
     return bounds;
 }
-
-} // namespace
 
 ComboBox::ComboBox(const std::vector<std::wstring>& entries, RECT bounds, HWND parent, int id)
     : StandardControl(

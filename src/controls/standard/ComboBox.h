@@ -11,6 +11,8 @@ class ComboBox final : public StandardControl, public ComboBoxState {
 public:
     // `bounds` is the closed box; the list drops below it.
     ComboBox(const std::vector<std::wstring>& entries, RECT bounds, HWND parent, int id);
+    // The window of a box placed at `bounds`: the box with its dropped list.
+    [[nodiscard]] static RECT WithDroppedList(RECT bounds);
 
     [[nodiscard]] std::int32_t ListIndex() const override;
     void SetListIndex(std::int32_t index) override;
