@@ -106,8 +106,7 @@ int FormVarnook::RestorePlace(int showCommand)
     }
     WINDOWPLACEMENT placement{sizeof(placement)};
     ::GetWindowPlacement(Hwnd(), &placement);
-    placement.rcNormalPosition =
-        WindowPlacing::OnNearestMonitor(stored->Normal, DesignFrameSize(site_.Dpi()));
+    placement.rcNormalPosition = WindowPlacing::OnNearestMonitor(stored->Normal, DesignFrameSize(site_.Dpi()));
     placement.showCmd = SW_HIDE;
     ::SetWindowPlacement(Hwnd(), &placement);
     const bool usual = showCommand == SW_SHOWNORMAL || showCommand == SW_SHOW || showCommand == SW_SHOWDEFAULT;

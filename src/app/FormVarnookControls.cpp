@@ -95,8 +95,8 @@ void FormVarnookControls::MarkGroups()
 void FormVarnookControls::Rescale()
 {
     UseFormFont();
-    for (VisualComponent* component : std::initializer_list<VisualComponent*>{
-             &infoFrame_, &list_, &datePicker_, &timePicker_, &progress_}) {
+    for (VisualComponent* component :
+        std::initializer_list<VisualComponent*>{&infoFrame_, &list_, &datePicker_, &timePicker_, &progress_}) {
         component->DpiChanged();
     }
     laidOutFor_ = {};

@@ -32,8 +32,7 @@ public:
     [[nodiscard]] static std::optional<std::wstring> ShellPath(const std::wstring& path);
 
 private:
-    bool ExecuteShellVerb(
-        const wchar_t* verb, ULONG mask, const std::wstring& path, const std::wstring& workingFolder);
+    bool ExecuteShellVerb(const wchar_t* verb, ULONG mask, const std::wstring& path, const std::wstring& workingFolder);
 
     HWND window_;
     std::wstring applicationTitle_;

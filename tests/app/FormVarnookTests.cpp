@@ -449,8 +449,8 @@ TEST_F(FormVarnookTest, ADpiChangeRescalesTheWindowItsFontAndItsColumns)
     const LONG before = fontHeight();
     const RECT bar = PlaceOf(ControlIds::ProgressBarVarnook);
 
-    const RECT suggested{frame.left, frame.top, frame.left + 2 * (frame.right - frame.left),
-        frame.top + 2 * (frame.bottom - frame.top)};
+    const RECT suggested{
+        frame.left, frame.top, frame.left + 2 * (frame.right - frame.left), frame.top + 2 * (frame.bottom - frame.top)};
     ::SendMessageW(loaded.Hwnd(), WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi), reinterpret_cast<LPARAM>(&suggested));
     RECT client{};
     ::GetClientRect(loaded.Hwnd(), &client);
