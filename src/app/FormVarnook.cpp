@@ -5,9 +5,11 @@
 #include "app/FormVarnookDesign.h"
 #include "platform/Dpi.h"
 #include "platform/PendingMessages.h"
-#include "resource.h"
 #include "platform/WindowPlacing.h"
+#include "resource.h"
 #include "runtime/AnsiText.h"
+
+#include <windowsx.h>
 
 #include <utility>
 
@@ -279,6 +281,9 @@ LRESULT FormVarnook::Dispatch(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_KEYUP:
         OnKeyUp(wparam);
         return 0;
+    case ListMenuMessage:
+        OnListMenu();
+        return 0;
     case WM_TIMER:
         if (wparam == RelistTimer) {
             OnTimer();
@@ -459,6 +464,8 @@ void FormVarnook::OnKeyUp(WPARAM key)
         SelectAll();
     } else if (key == VK_F5) {
         Refresh();
+    } else if (key == VK_APPS) {
+        OnListMenuKey(key);
     } else {
         parts_->shortcuts.KeyReleased(key);
     }
@@ -668,14 +675,30 @@ void FormVarnook::ItemDblClick(ListItem& item, std::int16_t button)
 }
 
 // A right click keeps showing the properties; the menu key and Shift+F10
-// open the list's menu, at the focused row.
+// open the list's menu, at the focused row. The platform may announce the
+// menu key as a context menu too (Wine does not): both ask once.
 bool FormVarnook::OnContextMenu(HWND from, LPARAM where)
 {
-    if (parts_ == nullptr || from != parts_->controls.ListViewFolderItems().ControlHwnd() || where != -1 || Busy()) {
+    const bool fromKeyboard = GET_X_LPARAM(where) == -1 && GET_Y_LPARAM(where) == -1;
+    if (parts_ == nullptr || from != parts_->controls.ListViewFolderItems().ControlHwnd() || !fromKeyboard) {
         return false;
     }
-    ShowListMenu();
+    PostOnce(ListMenuMessage);
     return true;
+}
+
+void FormVarnook::OnListMenuKey(WPARAM key)
+{
+    if (key == VK_APPS && ::GetFocus() == parts_->controls.ListViewFolderItems().ControlHwnd()) {
+        PostOnce(ListMenuMessage);
+    }
+}
+
+void FormVarnook::OnListMenu()
+{
+    if (!Busy() && ::GetFocus() == parts_->controls.ListViewFolderItems().ControlHwnd()) {
+        ShowListMenu();
+    }
 }
 
 namespace {

@@ -82,6 +82,7 @@ private:
     static constexpr UINT ShowPropertiesMessage = WM_APP + 4;
     static constexpr UINT ShowAboutMessage = WM_APP + 5;
     static constexpr UINT UndoMessage = WM_APP + 6;
+    static constexpr UINT ListMenuMessage = WM_APP + 7;
     static constexpr UINT_PTR RelistTimer = 1;
 
     friend class BaseWindow<FormVarnook>;
@@ -106,6 +107,8 @@ private:
     LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
     bool OnActivate(WPARAM wparam);
     bool OnContextMenu(HWND from, LPARAM where);
+    void OnListMenuKey(WPARAM key);
+    void OnListMenu();
     void ShowListMenu();
     void OnClose();
     void OnSize(WPARAM kind, int width, int height);

@@ -160,3 +160,28 @@ TEST_F(VarnookTest, AScreenReaderHearsTheNamesAUserSeesAndNoInternalOne)
     }
     EXPECT_EQ(WindowReader::Text(program.List(ListViewFolderItems).Hwnd()), L"Map");
 }
+
+TEST_F(VarnookTest, TheMenuKeyOnALineOpensTheListsMenu)
+{
+    for (const wchar_t* name : {L"een.txt", L"twee.txt", L"drie.txt"}) {
+        Folder().MakeFile(name);
+    }
+    const ProgramUnderTest& program = Start(true);
+    ListViewReader list = program.List(ListViewFolderItems);
+    ASSERT_TRUE(Becomes([&] { return list.Count() == 3; }));
+    XInput::ClickCentre(list.Hwnd(), list.CellRect(0, 0));
+    ASSERT_TRUE(Becomes([&] { return list.SelectedCount() == 1; }));
+
+    // Wine turns no Shift+F10 into a context menu request; the menu key it does.
+    XInput::Key("Menu");
+    ASSERT_TRUE(program.WaitUntilIdle());
+    XInput::Key("a");
+    EXPECT_TRUE(Becomes([&] { return list.SelectedCount() == 3; }));
+    EXPECT_TRUE(EnabledOf(program, CommandProcess));
+
+    Folder().MakeFile(L"vier.txt");
+    XInput::Key("Menu");
+    ASSERT_TRUE(program.WaitUntilIdle());
+    XInput::Key("v");
+    EXPECT_TRUE(Becomes([&] { return list.Count() == 4; }));
+}
