@@ -464,8 +464,7 @@ void FormVarnook::OnKeyUp(WPARAM key)
         SelectAll();
     } else if (key == VK_F5) {
         Refresh();
-    } else if (key == VK_APPS) {
-        OnListMenuKey(key);
+
     } else {
         parts_->shortcuts.KeyReleased(key);
     }
@@ -675,23 +674,20 @@ void FormVarnook::ItemDblClick(ListItem& item, std::int16_t button)
 }
 
 // A right click keeps showing the properties; the menu key and Shift+F10
-// open the list's menu, at the focused row. The platform may announce the
-// menu key as a context menu too (Wine does not): both ask once.
+// open the list's menu, at the focused row. The request comes from the list
+// or, passed on, from the component around it.
 bool FormVarnook::OnContextMenu(HWND from, LPARAM where)
 {
     const bool fromKeyboard = GET_X_LPARAM(where) == -1 && GET_Y_LPARAM(where) == -1;
-    if (parts_ == nullptr || from != parts_->controls.ListViewFolderItems().ControlHwnd() || !fromKeyboard) {
+    if (parts_ == nullptr || !fromKeyboard) {
+        return false;
+    }
+    const ListView& list = parts_->controls.ListViewFolderItems();
+    if (from != list.ControlHwnd() && from != list.Hwnd()) {
         return false;
     }
     PostOnce(ListMenuMessage);
     return true;
-}
-
-void FormVarnook::OnListMenuKey(WPARAM key)
-{
-    if (key == VK_APPS && ::GetFocus() == parts_->controls.ListViewFolderItems().ControlHwnd()) {
-        PostOnce(ListMenuMessage);
-    }
 }
 
 void FormVarnook::OnListMenu()

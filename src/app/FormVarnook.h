@@ -107,7 +107,6 @@ private:
     LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
     bool OnActivate(WPARAM wparam);
     bool OnContextMenu(HWND from, LPARAM where);
-    void OnListMenuKey(WPARAM key);
     void OnListMenu();
     void ShowListMenu();
     void OnClose();

@@ -169,7 +169,26 @@ void DateTimePicker::Resize()
 {
     if (picker_) {
         ::MoveWindow(picker_.Get(), 0, 0, ClientWidth(), ClientHeight(), TRUE);
+        FitSpinButtons();
     }
+}
+
+// Wine's picker gives its spin buttons 15 pixels at any DPI; they get at
+// least a scroll bar's width at the picker's.
+void DateTimePicker::FitSpinButtons()
+{
+    const HWND spin = ::FindWindowExW(picker_.Get(), nullptr, UPDOWN_CLASSW, nullptr);
+    RECT shown{};
+    if (spin == nullptr || !::GetWindowRect(spin, &shown)) {
+        return;
+    }
+    const int wanted = ::GetSystemMetricsForDpi(SM_CXVSCROLL, Dpi());
+    if (shown.right - shown.left >= wanted) {
+        return;
+    }
+    RECT client{};
+    ::GetClientRect(picker_.Get(), &client);
+    ::SetWindowPos(spin, nullptr, client.right - wanted, 0, wanted, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 template <typename T>
@@ -299,6 +318,9 @@ void DateTimePicker::CreatePicker()
     picker_ =
         CreatePlatformWindow(DATETIMEPICK_CLASSW, WS_CHILD | WS_VISIBLE | WS_TABSTOP | StyleBits(), WS_EX_CLIENTEDGE);
     createdBits_ = StyleBits() & CreationBits;
+    if (picker_) {
+        FitSpinButtons();
+    }
     if (picker_ && hadFocus) {
         ::SetFocus(picker_.Get());
     }

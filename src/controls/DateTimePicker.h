@@ -77,6 +77,7 @@ public:
     void Refresh();
 
 private:
+    void FitSpinButtons();
     // Put in front of the picker's platform window: it finds its control
     // under the window property "DateTimePicker" and the procedure it
     // replaced under "DateTimePickerWindowProc".

@@ -194,6 +194,7 @@ private:
     // control's events (ListViewMessages.cpp).
     static LRESULT CALLBACK ListWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     void AfterListMessage(UINT message, WPARAM wparam, LPARAM lparam);
+    [[nodiscard]] bool ShiftF10(UINT message, WPARAM key);
     LRESULT OnNotification(NMHDR& header);
     void MouseRule(const NMITEMACTIVATE& activate, std::int16_t button, bool doubleClick);
     void ItemChanged(const NMLISTVIEW& change);
@@ -239,6 +240,7 @@ private:
     // A key went down in the list and has not been released: the next row
     // it newly selects counts as a left click on that row.
     bool keySelection_ = false;
+    bool shiftF10Down_ = false;
     // The row that was focused and selected when that key went down.
     std::int32_t keyHeldRow_ = -1;
     int updateDepth_ = 0;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <utility>
 
 namespace {
 
@@ -360,6 +361,25 @@ void ListView::ListKeyDown(WORD key)
     }
 }
 
+// Shift+F10 asks the owner for the context menu once it is released, as the
+// platform's own windows have it; Wine's list takes it for the menu bar's
+// key, and a menu opened before the release would close on it.
+bool ListView::ShiftF10(UINT message, WPARAM key)
+{
+    if (key != VK_F10) {
+        return false;
+    }
+    if (message == WM_SYSKEYDOWN && ::GetKeyState(VK_SHIFT) < 0) {
+        shiftF10Down_ = true;
+        return true;
+    }
+    if (message == WM_SYSKEYUP && std::exchange(shiftF10Down_, false)) {
+        ::SendMessageW(Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list_.Get()), MAKELPARAM(-1, -1));
+        return true;
+    }
+    return false;
+}
+
 LRESULT CALLBACK ListView::ListWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
 {
     if (message == LVM_SETITEMSTATE && wparam == static_cast<WPARAM>(-1)) {
@@ -369,6 +389,9 @@ LRESULT CALLBACK ListView::ListWindowProc(HWND window, UINT message, WPARAM wpar
             const ListUpdate update(*control);
             return plumbing::Subclassing::CallPrevious(window, ListViewProcProperty, message, wparam, lparam);
         }
+    }
+    if (ListView* control = ControlOf(window); control != nullptr && control->ShiftF10(message, wparam)) {
+        return 0;
     }
     const LRESULT result = plumbing::Subclassing::CallPrevious(window, ListViewProcProperty, message, wparam, lparam);
     if (!IsWatched(message)) {
