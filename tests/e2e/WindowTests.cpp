@@ -169,19 +169,16 @@ TEST_F(VarnookTest, ShiftF10AndTheMenuKeyOnALineOpenTheListsMenu)
     const ProgramUnderTest& program = Start(true);
     ListViewReader list = program.List(ListViewFolderItems);
     ASSERT_TRUE(Becomes([&] { return list.Count() == 3; }));
-    XInput::ClickCentre(list.Hwnd(), list.CellRect(0, 0));
-    ASSERT_TRUE(Becomes([&] { return list.SelectedCount() == 1; }));
-
-    XInput::Key("shift+F10");
-    ASSERT_TRUE(program.WaitUntilIdle());
-    XInput::Key("a");
-    EXPECT_TRUE(Becomes([&] { return list.SelectedCount() == 3; }));
+    // One line selected, the menu opened by `key`, and its Alles selecteren chosen.
+    const auto selectAllThroughTheMenu = [&](int line, const std::string& key) {
+        XInput::ClickCentre(list.Hwnd(), list.CellRect(line, 0));
+        ASSERT_TRUE(Becomes([&] { return list.SelectedCount() == 1; }));
+        XInput::Key(key);
+        ASSERT_TRUE(program.WaitUntilIdle());
+        XInput::Key("a");
+        EXPECT_TRUE(Becomes([&] { return list.SelectedCount() == 3; })) << key;
+    };
+    selectAllThroughTheMenu(0, "shift+F10");
     EXPECT_TRUE(EnabledOf(program, CommandProcess));
-
-    XInput::ClickCentre(list.Hwnd(), list.CellRect(1, 0));
-    ASSERT_TRUE(Becomes([&] { return list.SelectedCount() == 1; }));
-    XInput::Key("Menu");
-    ASSERT_TRUE(program.WaitUntilIdle());
-    XInput::Key("a");
-    EXPECT_TRUE(Becomes([&] { return list.SelectedCount() == 3; }));
+    selectAllThroughTheMenu(1, "Menu");
 }
