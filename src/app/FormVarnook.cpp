@@ -719,8 +719,11 @@ void FormVarnook::ShowListMenu()
 {
     ListView& list = parts_->controls.ListViewFolderItems();
     const HWND window = list.ControlHwnd();
-    const auto focused = static_cast<std::int32_t>(
-        ::SendMessageW(window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), static_cast<LPARAM>(LVNI_FOCUSED)));
+    const auto focusedRow = [window] {
+        return static_cast<std::int32_t>(
+            ::SendMessageW(window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), static_cast<LPARAM>(LVNI_FOCUSED)));
+    };
+    const std::int32_t focused = focusedRow();
     const MenuHandle menu(::CreatePopupMenu());
     if (!menu) {
         return;
@@ -737,8 +740,7 @@ void FormVarnook::ShowListMenu()
         menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, place.x, place.y, Hwnd(), nullptr));
     // The menu's own loop may have listed the folder again: the row is
     // looked up now, not before.
-    const ListItem* row = list.ListItems().Item(static_cast<std::int32_t>(
-        ::SendMessageW(window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), static_cast<LPARAM>(LVNI_FOCUSED))));
+    const ListItem* row = list.ListItems().Item(focusedRow());
     switch (chosen) {
     case OpenEntry:
         if (row != nullptr) {

@@ -97,22 +97,6 @@ TEST_F(FolderListingTest, DraggedWidthsOutliveARelisting)
     EXPECT_EQ(listing.ColumnWidths()[0], 250);
 }
 
-TEST_F(FolderListingTest, TheChosenOrderHoldsForEveryFillAndNameAscendingRestoresTheListingsOwn)
-{
-    const FileSystem files;
-    files.SetFileDateTime(temp.MakeFile(L"oud.txt"), Variant(*OleDate::FromParts(2001, 1, 1, 0, 0, 0)));
-    files.SetFileDateTime(temp.MakeFile(L"nieuw.txt"), Variant(*OleDate::FromParts(2024, 1, 1, 0, 0, 0)));
-    files.SetFileDateTime(temp.MakeFile(L"midden.txt"), Variant(*OleDate::FromParts(2010, 1, 1, 0, 0, 0)));
-    temp.MakeFolder(L"map");
-    listing.SortBy(RowOrder(FolderListing::ModifiedColumn, true));
-    List();
-    EXPECT_EQ(LineItems(state),
-        (std::vector<std::wstring>{L"map|folder", L"nieuw.txt|file", L"midden.txt|file", L"oud.txt|file"}));
-    listing.SortBy(RowOrder(FolderListing::NameColumn, false));
-    EXPECT_EQ(LineItems(state),
-        (std::vector<std::wstring>{L"map|folder", L"midden.txt|file", L"nieuw.txt|file", L"oud.txt|file"}));
-}
-
 TEST_F(FolderListingTest, RefillLeavesNothingSelectedAndProcessDisabled)
 {
     temp.MakeFile(L"a.txt");
