@@ -3,9 +3,9 @@
 #include "ControlsBenchmark.h"
 
 #include "app/FolderListing.h"
-#include "app/LetterCase.h"
 #include "controls/host/FormSite.h"
 #include "controls/listview/ListView.h"
+#include "engine/LetterCase.h"
 #include "platform/Dpi.h"
 #include "support/FormStateWithParts.h"
 
@@ -120,7 +120,8 @@ void BenchmarkList(Benchmark& benchmark, const std::wstring& folder)
     state.Use(list);
     CurrentFolder shown;
     shown.SetPath(folder);
-    FolderListing listing(state, shown);
+    const RunRules rules;
+    FolderListing listing(state, shown, rules);
     list.SetRowTexts(&listing);
     listing.RecordColumnWidths();
     const WindowHandle bare = BareList(host.Get(), bounds);

@@ -1,12 +1,12 @@
 #include "ProcessingBenchmark.h"
 
 #include "app/FolderListing.h"
-#include "app/LetterCase.h"
 #include "app/PlatformWindowServices.h"
 #include "app/ProcessingRun.h"
-#include "services/SpecialFolders.h"
+#include "engine/LetterCase.h"
 #include "platform/Handles.h"
 #include "services/FileNotificationObserver.h"
+#include "services/SpecialFolders.h"
 #include "support/FormVarnookModel.h"
 
 #include <cstdio>
@@ -106,7 +106,8 @@ void BenchmarkListing(Benchmark& benchmark, const std::wstring& folder)
     FormVarnookModel state;
     CurrentFolder shown;
     shown.SetPath(folder);
-    FolderListing listing(state, shown);
+    const RunRules rules;
+    FolderListing listing(state, shown, rules);
     listing.RecordColumnWidths();
     benchmark.Measure(
         L"FillFolderList, 30,000 files + 1,000 folders", [&] { listing.FillFolderList(); }, 1.0);
@@ -127,10 +128,11 @@ void BenchmarkProcessingRun(Benchmark& benchmark, const std::wstring& ourTree, c
     const FileSystem fileSystem;
     CurrentFolder parent;
     parent.SetPath(fileSystem.ExtractFolder(ourTree));
-    FolderListing listing(state, parent);
+    const RunRules rules;
+    FolderListing listing(state, parent, rules);
     // The journal a run writes is part of its cost.
     RunJournal journal(SpecialFolders().GetTempFolder() + L"varnook-benchmark-journals");
-    ProcessingRun run(state, window, listing, watch, log, journal, parent, [] { return std::wstring(); });
+    ProcessingRun run(state, window, listing, watch, log, journal, parent, rules, [] { return std::wstring(); });
 
     state.CheckOptionsSubfolders().SetValue(1);
     state.CheckOptionsModified().SetValue(1);

@@ -7,7 +7,7 @@
 #include "app/ControlIds.h"
 #include "app/FolderListing.h"
 #include "app/FormVarnook.h"
-#include "app/LetterCase.h"
+#include "engine/LetterCase.h"
 #include "platform/Dpi.h"
 #include "platform/PendingMessages.h"
 #include "settings/Settings.h"

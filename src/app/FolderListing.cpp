@@ -1,10 +1,11 @@
 #include "app/FolderListing.h"
 
-#include "app/LetterCase.h"
 #include "app/NameSort.h"
 #include "app/PathCompaction.h"
+#include "engine/NameRule.h"
 
-FolderListing::FolderListing(FormVarnookState& state, const CurrentFolder& folder) : state_(state), folder_(folder)
+FolderListing::FolderListing(FormVarnookState& state, const CurrentFolder& folder, const RunRules& rules)
+    : state_(state), folder_(folder), rules_(rules)
 {
 }
 
@@ -159,14 +160,14 @@ std::int32_t FolderListing::ExcludedAttributes(FormVarnookState& state)
 
 // The style is read as the row is drawn, so the column follows the drop-down
 // at once and costs nothing while it is not shown.
-std::wstring FolderListing::NewName(const std::wstring& name) const
+std::wstring FolderListing::NewName(const FolderRow& row) const
 {
-    const int style = state_.ComboOptionsConversion().ListIndex();
-    if (!LetterCase::Renames(style)) {
+    const NameRule rule(state_.ComboOptionsConversion().ListIndex(), rules_);
+    if (!rule.Renames()) {
         return {};
     }
-    std::wstring converted = LetterCase::Convert(name, style);
-    return converted != name ? converted : std::wstring();
+    std::wstring converted = rule.NewName(row.Name, row.IsFolder);
+    return converted != row.Name ? converted : std::wstring();
 }
 
 std::wstring FolderListing::RowText(const FolderRow& row, std::int32_t column) const
@@ -177,7 +178,7 @@ std::wstring FolderListing::RowText(const FolderRow& row, std::int32_t column) c
     case ModifiedColumn:
         return row.Modified ? row.Modified->ToText() : std::wstring();
     case NewNameColumn:
-        return NewName(row.Name);
+        return NewName(row);
     default:
         return {};
     }

@@ -4,6 +4,7 @@
 #include "app/FormVarnookState.h"
 #include "app/RowOrder.h"
 #include "controls/listview/ListRowTexts.h"
+#include "engine/RunRules.h"
 #include "services/FileSystem.h"
 
 #include <cstdint>
@@ -27,7 +28,7 @@ public:
     // The name the chosen style would give, empty when it keeps the name.
     static constexpr std::int32_t NewNameColumn = 2;
 
-    FolderListing(FormVarnookState& state, const CurrentFolder& folder);
+    FolderListing(FormVarnookState& state, const CurrentFolder& folder, const RunRules& rules);
 
     // The exclusion mask the Hidden/System option gives: 6 (hidden and
     // system) while it is unchecked, 0 while it is checked.
@@ -66,10 +67,11 @@ private:
     void AddLines(const std::wstring& folder, std::vector<std::wstring> paths, bool folders);
     void AllowForScrollBar();
     void SortLines();
-    [[nodiscard]] std::wstring NewName(const std::wstring& name) const;
+    [[nodiscard]] std::wstring NewName(const FolderRow& row) const;
 
     FormVarnookState& state_;
     const CurrentFolder& folder_;
+    const RunRules& rules_;
     FileSystem fileSystem_;
     std::vector<std::int32_t> columnWidths_;
     // How much the last column gave up for the scroll bar at the last fill.

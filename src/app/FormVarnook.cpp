@@ -29,18 +29,16 @@ constexpr WORD EnterKey = VK_RETURN;
 } // namespace
 
 FormVarnook::Parts::Parts(FormVarnook& form)
-    : controls(form.site_), services(form.Hwnd(), form.program_.ApplicationTitle()), listing(controls, form.folder_),
-      run(controls, services, listing, form.watch_, form.log_, form.journal_, form.folder_,
+    : controls(form.site_), services(form.Hwnd(), form.program_.ApplicationTitle()),
+      listing(controls, form.folder_, form.rules_),
+      run(controls, services, listing, form.watch_, form.log_, form.journal_, form.folder_, form.rules_,
           [&form] { return form.specialFolders_.GetExplorerFolder(); }),
       undo(controls, services, listing, form.watch_, form.log_, form.journal_),
       shortcuts(controls, services, form.settings_, form.folder_)
 {
 }
 
-FormVarnook::FormVarnook()
-    : site_(nullptr), journal_(specialFolders_.GetSpecialFolder(CSIDL_LOCAL_APPDATA) + L"\\" + program_.CompanyName() +
-                          L"\\" + program_.ProductName()),
-      watch_(*this)
+FormVarnook::FormVarnook() : site_(nullptr), journal_(RunJournal::UserFolder()), watch_(*this)
 {
 }
 
@@ -180,6 +178,7 @@ void FormVarnook::RestoreOptions()
     controls.CheckOptionsModified().SetValue(settings_.Modified() ? 1 : 0);
     controls.CheckOptionsIgnorereadonly().SetValue(settings_.IgnoreReadonly() ? 1 : 0);
     controls.CheckOptionsHiddensystem().SetValue(settings_.HiddenSystem() ? 1 : 0);
+    rules_ = settings_.Rules();
 }
 
 void FormVarnook::SaveOptions()
@@ -196,6 +195,7 @@ void FormVarnook::SaveOptions()
     settings_.SetModified(controls.CheckOptionsModified().Value() != 0);
     settings_.SetIgnoreReadonly(controls.CheckOptionsIgnorereadonly().Value() != 0);
     settings_.SetHiddenSystem(controls.CheckOptionsHiddensystem().Value() != 0);
+    settings_.SetRules(rules_);
 }
 
 void FormVarnook::PostOnce(UINT message)
@@ -639,7 +639,7 @@ void FormVarnook::FolderChange()
 // not be read, and Terminate watches again.
 void FormVarnook::HandlerFailed(std::exception_ptr)
 {
-    parts_->services.ShowWarning(std::wstring(ProcessingRun::AccessError) + folder_.Path(), MessageBoxButtons::Ok);
+    parts_->services.ShowWarning(std::wstring(RunEngine::AccessError) + folder_.Path(), MessageBoxButtons::Ok);
 }
 
 // A new watch on the folder that is current now; none once the window is closing.

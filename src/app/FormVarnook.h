@@ -12,12 +12,12 @@
 #include "controls/listview/ListViewEvents.h"
 #include "controls/sysmenu/SystemMenuEvents.h"
 #include "dialogs/CommonDialogs.h"
+#include "engine/RunJournal.h"
 #include "platform/BaseWindow.h"
 #include "platform/ProgramInfo.h"
 #include "services/FileNotification.h"
 #include "services/SpecialFolders.h"
 #include "settings/Logging.h"
-#include "settings/RunJournal.h"
 #include "settings/Settings.h"
 
 #include <memory>
@@ -155,6 +155,8 @@ private:
     ProgramInfo program_;
     FormSite site_;
     CurrentFolder folder_;
+    // The rules of the Meer opties window, for the next run and the preview.
+    RunRules rules_;
     CommonDialogs dialogs_;
     SpecialFolders specialFolders_;
     Logging log_;

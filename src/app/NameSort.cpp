@@ -1,6 +1,6 @@
 #include "app/NameSort.h"
 
-#include "app/LetterCase.h"
+#include "engine/LetterCase.h"
 
 #include <algorithm>
 #include <numeric>

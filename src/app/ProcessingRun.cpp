@@ -1,6 +1,5 @@
 #include "app/ProcessingRun.h"
 
-#include "app/LetterCase.h"
 #include "platform/Interval.h"
 #include "platform/PendingMessages.h"
 #include "runtime/RuntimeError.h"
@@ -9,8 +8,6 @@
 #include <exception>
 
 namespace {
-
-constexpr std::int32_t ReadOnly = FILE_ATTRIBUTE_READONLY;
 
 bool Checked(CheckBoxState& box)
 {
@@ -65,10 +62,10 @@ std::wstring SummaryText(std::int32_t errors)
 } // namespace
 
 ProcessingRun::ProcessingRun(FormVarnookState& state, WindowServices& window, FolderListing& listing,
-    FileNotification& watch, Logging& log, RunJournal& journal, const CurrentFolder& folder,
+    FileNotification& watch, Logging& log, RunJournal& journal, const CurrentFolder& folder, const RunRules& rules,
     std::function<std::wstring()> explorerFolder)
     : state_(state), window_(window), listing_(listing), watch_(watch), log_(log), journal_(journal), folder_(folder),
-      explorerFolder_(std::move(explorerFolder))
+      rules_(rules), explorerFolder_(std::move(explorerFolder))
 {
 }
 
@@ -112,6 +109,7 @@ void ProcessingRun::Begin()
     stopping_ = Stopping::No;
     listing_.SetRunInProgress(true);
     inputs_ = TakeInputs();
+    engine_.emplace(inputs_.Job);
 }
 
 void ProcessingRun::Stop(bool silently) noexcept
@@ -124,12 +122,14 @@ void ProcessingRun::Stop(bool silently) noexcept
 ProcessingRun::Inputs ProcessingRun::TakeInputs()
 {
     Inputs inputs;
-    inputs.Style = state_.ComboOptionsConversion().ListIndex();
-    inputs.Modified = Checked(state_.CheckOptionsModified());
-    inputs.Moment = inputs.Modified ? ChosenMoment() : std::nullopt;
-    inputs.Subfolders = Checked(state_.CheckOptionsSubfolders());
-    inputs.IgnoreReadonly = Checked(state_.CheckOptionsIgnorereadonly());
-    inputs.ExcludedAttributes = FolderListing::ExcludedAttributes(state_);
+    RunEngine::Job& job = inputs.Job;
+    job.Style = state_.ComboOptionsConversion().ListIndex();
+    job.Modified = Checked(state_.CheckOptionsModified());
+    job.Moment = job.Modified ? ChosenMoment() : std::nullopt;
+    job.Rules = rules_;
+    job.Subfolders = Checked(state_.CheckOptionsSubfolders());
+    job.IgnoreReadonly = Checked(state_.CheckOptionsIgnorereadonly());
+    job.ExcludedAttributes = FolderListing::ExcludedAttributes(state_);
     inputs.Log = Checked(state_.CheckOptionsLog());
     inputs.Folder = folder_.Path();
     return inputs;
@@ -150,7 +150,7 @@ void ProcessingRun::ProcessWorkList()
 {
     watch_.Destroy();
     RefreshExplorerViews();
-    std::vector<WorkItem> work = BuildWorkList(inputs_);
+    std::vector<WorkItem> work = BuildWorkList(*engine_, inputs_.Folder);
     const auto total = static_cast<std::int32_t>(work.size());
 
     auto& progress = state_.ProgressBarVarnook();
@@ -178,15 +178,16 @@ void ProcessingRun::ProcessWorkList()
         if (stopping_ != Stopping::No) {
             break;
         }
-        if (!ProcessEntrySafely(item)) {
+        if (!engine_->Process(item)) {
             ++errors;
             ReportFailure(item, logOpen);
         }
+        ShowChanged(item);
         if (ListItemState* line = Line(item.ItemIndex)) {
             line->SetSelected(false);
         }
         progress.SetValue(progress.Value() + 1);
-        if (!RecordDone(done++, item)) {
+        if (!engine_->RecordDone(journal_, done++, item)) {
             journalFailed = true;
             break;
         }
@@ -208,44 +209,14 @@ void ProcessingRun::ProcessWorkList()
     ShowSummary(errors, logOpen);
 }
 
-// A run that can change nothing (no style that renames, no moment) needs no
-// journal.
 bool ProcessingRun::WriteJournal(const std::vector<WorkItem>& work)
 {
-    if (!LetterCase::Renames(inputs_.Style) && !inputs_.Modified) {
+    if (!engine_->ChangesAnything()) {
         return true;
-    }
-    std::vector<RunJournal::Entry> entries;
-    entries.reserve(work.size());
-    for (const WorkItem& item : work) {
-        RunJournal::Entry entry;
-        entry.Path = item.Path;
-        entry.NewPath = NewPath(item.Path);
-        entry.Before = fileSystem_.GetItemStamp(item.Path).value_or(FileSystem::ItemStamp{});
-        entries.push_back(std::move(entry));
     }
     SYSTEMTIME started{};
     ::GetLocalTime(&started);
-    return journal_.Begin(started, entries);
-}
-
-bool ProcessingRun::RecordDone(std::int32_t index, const WorkItem& item)
-{
-    if (!item.Changed) {
-        return true;
-    }
-    const std::wstring& where = item.StrandedPath.empty() ? item.Path : item.StrandedPath;
-    const auto stamp = fileSystem_.GetItemStamp(where);
-    return journal_.Done(index, where, stamp ? stamp->Written : FILETIME{});
-}
-
-std::wstring ProcessingRun::NewPath(const std::wstring& path) const
-{
-    if (!LetterCase::Renames(inputs_.Style)) {
-        return path;
-    }
-    const size_t nameStart = path.find_last_of(L'\\') + 1;
-    return path.substr(0, nameStart) + LetterCase::Convert(path.substr(nameStart), inputs_.Style);
+    return journal_.Begin(started, engine_->JournalEntries(work));
 }
 
 void ProcessingRun::RefreshExplorerViews()
@@ -257,145 +228,34 @@ void ProcessingRun::RefreshExplorerViews()
     }
 }
 
-std::vector<ProcessingRun::WorkItem> ProcessingRun::BuildWorkList(const Inputs& inputs)
+std::vector<ProcessingRun::WorkItem> ProcessingRun::BuildWorkList(const RunEngine& engine, const std::wstring& folder)
 {
     std::vector<WorkItem> work;
+    const std::wstring prefix = fileSystem_.AddFolderBackslash(folder);
     auto& items = state_.ListViewFolderItems().ListItems();
     for (std::int32_t index = 0; index < items.Count(); ++index) {
         const ListItemState* line = items.Item(index);
-        if (!line->Selected()) {
-            continue;
+        if (line->Selected()) {
+            engine.Append(prefix + line->Row().Name, line->Row().IsFolder, index, work);
         }
-        const FolderRow& row = line->Row();
-        const std::wstring path = fileSystem_.AddFolderBackslash(inputs.Folder) + row.Name;
-        if (row.IsFolder && inputs.Subfolders) {
-            AppendContents(path, inputs.ExcludedAttributes, work);
-        }
-        work.push_back({path, index, row.IsFolder});
     }
     return work;
 }
 
-void ProcessingRun::AppendContents(const std::wstring& folder, std::int32_t excluded, std::vector<WorkItem>& work)
+// A line shows its item's new name and moment; one left under a temporary
+// name keeps its line as it was.
+void ProcessingRun::ShowChanged(const WorkItem& item)
 {
-    // A pre-order list read backwards puts every folder after all folders
-    // below it; each folder's files then come right before the folder.
-    std::int32_t count = 0;
-    std::vector<std::wstring> folders;
-    fileSystem_.EnumerateRecursiveFolders(folder, excluded, count, folders);
-    for (auto below = folders.rbegin(); below != folders.rend(); ++below) {
-        AppendFiles(*below, excluded, work);
-        work.push_back({*below, -1, true});
+    ListItemState* line = Line(item.ItemIndex);
+    if (line == nullptr || !item.Changed || !item.StrandedPath.empty()) {
+        return;
     }
-    AppendFiles(folder, excluded, work);
-}
-
-void ProcessingRun::AppendFiles(const std::wstring& folder, std::int32_t excluded, std::vector<WorkItem>& work)
-{
-    std::int32_t count = 0;
-    std::vector<std::wstring> files;
-    fileSystem_.EnumerateFiles(folder, excluded, count, files, L"*");
-    for (auto& file : files) {
-        work.push_back({std::move(file), -1, false});
-    }
-}
-
-bool ProcessingRun::ProcessEntrySafely(WorkItem& item) noexcept
-{
-    try {
-        return ProcessEntry(item);
-    } catch (...) {
-        return false;
-    }
-}
-
-// False when any step the entry was asked for failed: a failed rename is
-// not made good by a date change that worked. The date step is still tried.
-bool ProcessingRun::ProcessEntry(WorkItem& item)
-{
-    bool success = true;
-    if (LetterCase::Renames(inputs_.Style) && !RenameEntry(item)) {
-        success = false;
-    }
-    if (inputs_.Modified && !DateEntry(item)) {
-        success = false;
-    }
-    return success;
-}
-
-bool ProcessingRun::RenameEntry(WorkItem& item)
-{
-    const std::wstring newPath = NewPath(item.Path);
-    std::wstring currentPath;
-    if (!fileSystem_.RenameItem(item.Path, newPath, currentPath)) {
-        if (currentPath != item.Path) {
-            item.StrandedPath = currentPath;
-            item.Changed = true;
-        }
-        return false;
-    }
-    item.Changed = item.Changed || newPath != item.Path;
-    item.Path = newPath;
-    ShowRenamed(item);
-    return true;
-}
-
-bool ProcessingRun::DateEntry(WorkItem& item)
-{
-    if (!inputs_.Moment) {
-        return false;
-    }
-    const Variant moment(*inputs_.Moment);
-    const std::int32_t attributes = fileSystem_.GetFileAttributes(item.Path);
-    if (attributes == -1 || ((attributes & ReadOnly) != 0 && !inputs_.IgnoreReadonly)) {
-        return false;
-    }
-    // Only read-only keeps the times from being written. A read-only item's
-    // attributes are cleared for the write and put back whatever happens:
-    // by hand, because restoring can fail too and no destructor may. Other
-    // items keep theirs untouched, which spares a run four file operations
-    // an entry.
-    const bool cleared = (attributes & ReadOnly) != 0;
-    const auto restore = [&] {
-        if (cleared) {
-            fileSystem_.SetFileAttributes(item.Path, attributes);
-        }
-    };
-    if (cleared) {
-        fileSystem_.SetFileAttributes(item.Path, 0);
-    }
-    bool dated = false;
-    try {
-        dated = item.IsFolder ? fileSystem_.SetFolderDateTime(item.Path, moment)
-                              : fileSystem_.SetFileDateTime(item.Path, moment);
-    } catch (...) {
-        restore();
-        throw;
-    }
-    restore();
-    if (dated) {
-        item.Changed = true;
-        ShowDated(item);
-    }
-    return dated;
-}
-
-void ProcessingRun::ShowRenamed(const WorkItem& item)
-{
-    if (ListItemState* line = Line(item.ItemIndex)) {
-        FolderRow row = line->Row();
-        row.Name = fileSystem_.ExtractFileTitle(item.Path);
-        line->SetRow(std::move(row));
-    }
-}
-
-void ProcessingRun::ShowDated(const WorkItem& item)
-{
-    if (ListItemState* line = Line(item.ItemIndex)) {
-        FolderRow row = line->Row();
+    FolderRow row = line->Row();
+    row.Name = fileSystem_.ExtractFileTitle(item.Path);
+    if (inputs_.Job.Modified) {
         row.Modified = fileSystem_.GetModifiedMoment(item.Path);
-        line->SetRow(std::move(row));
     }
+    line->SetRow(std::move(row));
 }
 
 // The date picker's calendar date with the time picker's time of day, as a
@@ -412,12 +272,7 @@ std::optional<OleDate> ProcessingRun::ChosenMoment()
 
 void ProcessingRun::ReportFailure(const WorkItem& item, bool logOpen)
 {
-    std::wstring message = AccessError + item.Path;
-    if (!item.StrandedPath.empty()) {
-        // The user must be able to find the item again.
-        message += L", dat nu " + item.StrandedPath + L" heet";
-    }
-    ReportFailure(window_, log_, message, logOpen);
+    ReportFailure(window_, log_, RunEngine::FailureText(item), logOpen);
 }
 
 void ProcessingRun::ReportFailure(WindowServices& window, Logging& log, const std::wstring& message, bool logOpen)

@@ -4,10 +4,11 @@
 #include "app/FolderListing.h"
 #include "app/FormVarnookState.h"
 #include "app/WindowServices.h"
+#include "engine/RunEngine.h"
+#include "engine/RunJournal.h"
 #include "services/FileNotification.h"
 #include "services/FileSystem.h"
 #include "settings/Logging.h"
-#include "settings/RunJournal.h"
 
 #include <cstdint>
 #include <functional>
@@ -26,38 +27,23 @@
 // writes its journal, from which it can be undone; it stops when it cannot.
 class ProcessingRun {
 public:
-    struct WorkItem {
-        std::wstring Path;
-        std::int32_t ItemIndex;
-        bool IsFolder;
-        // Where a rename that failed half-way left the item, when it could
-        // not be put back under its old name.
-        std::wstring StrandedPath;
-        // Whether the entry now differs from how it was.
-        bool Changed = false;
-    };
+    using WorkItem = RunEngine::WorkItem;
 
     // Every input of a run, as it was when the run started.
     struct Inputs {
-        int Style = 0;
-        bool Modified = false;
-        // None when the pickers held no date: every date step then fails.
-        std::optional<OleDate> Moment;
-        bool Subfolders = false;
-        bool IgnoreReadonly = false;
-        std::int32_t ExcludedAttributes = 0;
+        RunEngine::Job Job;
         bool Log = false;
         std::wstring Folder;
     };
 
     static constexpr const wchar_t* LogTitle = L"logboekbestand";
-    static constexpr const wchar_t* AccessError = L"Fout bij het verkrijgen van toegang tot ";
     static constexpr const wchar_t* OpenError = L"Fout bij het openen van ";
     static constexpr const wchar_t* JournalError = L"Het journaal om de verwerking ongedaan te kunnen maken kan niet "
                                                    L"worden geschreven, daarom is de verwerking gestopt: ";
 
     ProcessingRun(FormVarnookState& state, WindowServices& window, FolderListing& listing, FileNotification& watch,
-        Logging& log, RunJournal& journal, const CurrentFolder& folder, std::function<std::wstring()> explorerFolder);
+        Logging& log, RunJournal& journal, const CurrentFolder& folder, const RunRules& rules,
+        std::function<std::wstring()> explorerFolder);
 
     // Refused (returns at once) while a run is in progress.
     void Run();
@@ -68,10 +54,8 @@ public:
 
     // What a run would take as its inputs now.
     [[nodiscard]] Inputs TakeInputs();
-    // Children before parents: with Subfolders on, every folder comes after
-    // everything below it (its subfolders, then its files, then itself), so
-    // renaming inside a folder cannot undo the moment just given to it.
-    [[nodiscard]] std::vector<WorkItem> BuildWorkList(const Inputs& inputs);
+    // The selected lines, each with what it takes along.
+    [[nodiscard]] std::vector<WorkItem> BuildWorkList(const RunEngine& engine, const std::wstring& folder);
 
     [[nodiscard]] static std::wstring StoppedText(std::int32_t done, std::int32_t total);
     // A box that sums up what failed; with the log open it offers the log
@@ -86,18 +70,9 @@ private:
     void Begin();
     void ProcessWorkList();
     [[nodiscard]] bool WriteJournal(const std::vector<WorkItem>& work);
-    [[nodiscard]] bool RecordDone(std::int32_t index, const WorkItem& item);
-    [[nodiscard]] std::wstring NewPath(const std::wstring& path) const;
     void ResetWindow();
-    void ShowRenamed(const WorkItem& item);
-    void ShowDated(const WorkItem& item);
+    void ShowChanged(const WorkItem& item);
     void RefreshExplorerViews();
-    void AppendContents(const std::wstring& folder, std::int32_t excluded, std::vector<WorkItem>& work);
-    void AppendFiles(const std::wstring& folder, std::int32_t excluded, std::vector<WorkItem>& work);
-    [[nodiscard]] bool ProcessEntry(WorkItem& item);
-    [[nodiscard]] bool ProcessEntrySafely(WorkItem& item) noexcept;
-    [[nodiscard]] bool RenameEntry(WorkItem& item);
-    [[nodiscard]] bool DateEntry(WorkItem& item);
     void ReportFailure(const WorkItem& item, bool logOpen);
     void ShowSummary(std::int32_t errors, bool logOpen);
     [[nodiscard]] ListItemState* Line(std::int32_t index);
@@ -110,9 +85,11 @@ private:
     Logging& log_;
     RunJournal& journal_;
     const CurrentFolder& folder_;
+    const RunRules& rules_;
     std::function<std::wstring()> explorerFolder_;
     FileSystem fileSystem_;
     Inputs inputs_;
+    std::optional<RunEngine> engine_;
     bool inProgress_ = false;
     Stopping stopping_ = Stopping::No;
 };

@@ -1,7 +1,7 @@
 #include "app/RowOrder.h"
 
 #include "app/FolderListing.h"
-#include "app/LetterCase.h"
+#include "engine/LetterCase.h"
 
 #include <algorithm>
 #include <limits>

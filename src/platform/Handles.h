@@ -186,6 +186,21 @@ using Bstr = UniqueHandle<BstrTraits>;
 template <typename Interface>
 using ComInterface = UniqueHandle<ComInterfaceTraits<Interface>>;
 
+// A value a COM property call hands out, cleared with whatever it holds.
+class PropVariant {
+public:
+    PropVariant() noexcept { ::PropVariantInit(&value_); }
+    ~PropVariant() { ::PropVariantClear(&value_); }
+    PropVariant(const PropVariant&) = delete;
+    PropVariant& operator=(const PropVariant&) = delete;
+
+    [[nodiscard]] PROPVARIANT* Receive() noexcept { return &value_; }
+    [[nodiscard]] const PROPVARIANT& Get() const noexcept { return value_; }
+
+private:
+    PROPVARIANT value_;
+};
+
 // A window's device context is released to its window, so it keeps both.
 class WindowDc {
 public:

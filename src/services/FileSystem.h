@@ -73,6 +73,20 @@ public:
     // Gives a file or folder the three times of a stamp (its attributes are
     // left alone); a read-only item is refused, as by SetFileDateTime.
     bool SetItemTimes(const std::wstring& path, const ItemStamp& stamp) const;
+    // The times to give an item, as the file system keeps them (UTC); a
+    // missing one stays as it is.
+    struct TimesChange {
+        std::optional<FILETIME> Created;
+        std::optional<FILETIME> Accessed;
+        std::optional<FILETIME> Written;
+    };
+    // Refuses a read-only item, as SetFileDateTime does.
+    bool ChangeItemTimes(const std::wstring& path, const TimesChange& change) const;
+    // A local moment as the file system keeps it, by the zone's rules of
+    // that moment's year; none before 1601 or when the zone is unknown.
+    [[nodiscard]] std::optional<FILETIME> UniversalTime(const SYSTEMTIME& local) const;
+    // The other way round; none when the zone is unknown.
+    [[nodiscard]] std::optional<SYSTEMTIME> LocalTime(const FILETIME& universal) const;
 
     // The size in bytes, -1 when the file cannot be opened.
     [[nodiscard]] std::int64_t GetFileSize(const std::wstring& file) const;

@@ -180,21 +180,27 @@ Variant ModifiedText(const std::wstring& path, bool isFolder)
     return Variant(local ? OleDate::TextOf(*local) : std::wstring());
 }
 
-std::optional<FILETIME> FileTimeFromMoment(const Variant& datetime)
+// File times begin in 1601.
+std::optional<FILETIME> KeptTime(const SYSTEMTIME& local)
 {
-    const SYSTEMTIME local = datetime.ToDate().ToSystemTime();
     if (local.wYear < 1601) {
         return std::nullopt;
     }
     return LocalToUtc(local);
 }
 
+std::optional<FILETIME> FileTimeFromMoment(const Variant& datetime)
+{
+    return KeptTime(datetime.ToDate().ToSystemTime());
+}
+
 // Attribute-write access is all that writing times needs, so a file that
 // another program holds open for reading is re-dated too. Read-only items
 // would grant it as well; they are refused here, whatever the platform, and
 // the run clears the attribute first when the user allows it.
+// A missing time is left as it is.
 bool WriteTimes(
-    const std::wstring& path, DWORD flags, const FILETIME& created, const FILETIME& accessed, const FILETIME& written)
+    const std::wstring& path, DWORD flags, const FILETIME* created, const FILETIME* accessed, const FILETIME* written)
 {
     if (!FileStepSeam::Allows(FileStep::WriteTimes, path)) {
         return false;
@@ -204,13 +210,13 @@ bool WriteTimes(
         return false;
     }
     const FileHandle item = OpenItemItself(path, attributes, FILE_WRITE_ATTRIBUTES, flags);
-    return item && ::SetFileTime(item.Get(), &created, &accessed, &written) != FALSE;
+    return item && ::SetFileTime(item.Get(), created, accessed, written) != FALSE;
 }
 
 bool DateItem(const std::wstring& path, const Variant& datetime, DWORD flags)
 {
     const auto moment = FileTimeFromMoment(datetime);
-    return moment && WriteTimes(path, flags, *moment, *moment, *moment);
+    return moment && WriteTimes(path, flags, &*moment, &*moment, &*moment);
 }
 
 } // namespace
@@ -264,5 +270,22 @@ std::optional<FileSystem::ItemStamp> FileSystem::GetItemStamp(const std::wstring
 bool FileSystem::SetItemTimes(const std::wstring& path, const ItemStamp& stamp) const
 {
     // Backup semantics open a file as well as a folder.
-    return WriteTimes(path, FILE_FLAG_BACKUP_SEMANTICS, stamp.Created, stamp.Accessed, stamp.Written);
+    return WriteTimes(path, FILE_FLAG_BACKUP_SEMANTICS, &stamp.Created, &stamp.Accessed, &stamp.Written);
+}
+
+bool FileSystem::ChangeItemTimes(const std::wstring& path, const TimesChange& change) const
+{
+    const auto given = [](const std::optional<FILETIME>& time) { return time ? &*time : nullptr; };
+    return WriteTimes(
+        path, FILE_FLAG_BACKUP_SEMANTICS, given(change.Created), given(change.Accessed), given(change.Written));
+}
+
+std::optional<FILETIME> FileSystem::UniversalTime(const SYSTEMTIME& local) const
+{
+    return KeptTime(local);
+}
+
+std::optional<SYSTEMTIME> FileSystem::LocalTime(const FILETIME& universal) const
+{
+    return UtcToLocal(universal);
 }

@@ -12,6 +12,10 @@ constexpr std::int32_t LastSortColumn = 2;
 // Wider than any screen: a width beyond it is no width a user dragged.
 constexpr std::int32_t WidestColumn = 32'000;
 constexpr std::int32_t ColumnsStored = 8;
+constexpr std::int32_t LastExtension = static_cast<std::int32_t>(RunRules::Extension::Keep);
+constexpr std::int32_t LastTimeSource = static_cast<std::int32_t>(RunRules::TimeSource::Name);
+// More than any set of word breaks a user means.
+constexpr size_t LongestWordBreaks = 32;
 
 } // namespace
 
@@ -115,22 +119,22 @@ void Settings::SetSubfolders(bool value)
     WriteOption(L"Subfolders", value);
 }
 
-std::wstring Settings::ReadText(const std::wstring& valuename) const
+std::wstring Settings::ReadText(const std::wstring& key, const std::wstring& valuename) const
 {
     std::wstring stored;
     std::int32_t storedType = REG_SZ;
-    registry_.ReadStringValue(HKEY_CURRENT_USER, registryKey_, valuename, stored, storedType);
+    registry_.ReadStringValue(HKEY_CURRENT_USER, key, valuename, stored, storedType);
     return stored;
 }
 
-void Settings::WriteText(const std::wstring& valuename, const std::wstring& value)
+void Settings::WriteText(const std::wstring& key, const std::wstring& valuename, const std::wstring& value)
 {
-    registry_.WriteStringValue(HKEY_CURRENT_USER, registryKey_, valuename, value, REG_SZ);
+    registry_.WriteStringValue(HKEY_CURRENT_USER, key, valuename, value, REG_SZ);
 }
 
 std::wstring Settings::LastFolder() const
 {
-    std::wstring folder = ReadText(L"LastFolder");
+    std::wstring folder = ReadText(registryKey_, L"LastFolder");
     if (!fileSystem_.IsFolder(folder)) {
         return ProgramInfo().ExecutableFolder();
     }
@@ -139,17 +143,17 @@ std::wstring Settings::LastFolder() const
 
 void Settings::SetLastFolder(const std::wstring& value)
 {
-    WriteText(L"LastFolder", value);
+    WriteText(registryKey_, L"LastFolder", value);
 }
 
 Variant Settings::ShortcutDate() const
 {
-    return ReadText(L"ShortcutDate");
+    return ReadText(registryKey_, L"ShortcutDate");
 }
 
 void Settings::SetShortcutDate(const Variant& value)
 {
-    WriteText(L"ShortcutDate", value.ToText());
+    WriteText(registryKey_, L"ShortcutDate", value.ToText());
 }
 
 std::optional<Settings::WindowPlace> Settings::Window() const
@@ -212,4 +216,28 @@ void Settings::SetSort(const ListSort& sort)
 {
     WriteNumber(L"SortColumn", sort.Column);
     WriteOption(L"SortDescending", sort.Descending);
+}
+
+RunRules Settings::Rules() const
+{
+    const RunRules defaults;
+    RunRules rules;
+    rules.NameExtension = static_cast<RunRules::Extension>(numberEx_.Clamp(
+        ReadNumber(L"Extension").value_or(0), 0, LastExtension, static_cast<std::int32_t>(defaults.NameExtension)));
+    rules.WordBreaks = ReadText(OptionsKey(), L"WordBreaks").substr(0, LongestWordBreaks);
+    rules.Times = static_cast<unsigned>(numberEx_.Clamp(ReadNumber(L"Times").value_or(RunRules::AllTimes), 1,
+        RunRules::AllTimes, static_cast<std::int32_t>(defaults.Times)));
+    rules.Source = static_cast<RunRules::TimeSource>(numberEx_.Clamp(
+        ReadNumber(L"TimeSource").value_or(0), 0, LastTimeSource, static_cast<std::int32_t>(defaults.Source)));
+    rules.ShiftSeconds = ReadNumber(L"ShiftSeconds").value_or(0);
+    return rules;
+}
+
+void Settings::SetRules(const RunRules& rules)
+{
+    WriteNumber(L"Extension", static_cast<std::int32_t>(rules.NameExtension));
+    WriteText(OptionsKey(), L"WordBreaks", rules.WordBreaks);
+    WriteNumber(L"Times", static_cast<std::int32_t>(rules.Times));
+    WriteNumber(L"TimeSource", static_cast<std::int32_t>(rules.Source));
+    WriteNumber(L"ShiftSeconds", static_cast<std::int32_t>(rules.ShiftSeconds));
 }

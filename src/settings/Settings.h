@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/RunRules.h"
 #include "registry/Registry.h"
 #include "runtime/Variant.h"
 #include "services/FileSystem.h"
@@ -70,14 +71,21 @@ public:
     [[nodiscard]] ListSort Sort() const;
     void SetSort(const ListSort& sort);
 
+    // The run's further rules ("Extension", "WordBreaks", "Times",
+    // "TimeSource", "ShiftSeconds"); each value that is missing or out of
+    // range reads as its default. A shift is kept in whole seconds within
+    // the range of a stored number, about 68 years either way.
+    [[nodiscard]] RunRules Rules() const;
+    void SetRules(const RunRules& rules);
+
 private:
     [[nodiscard]] std::wstring OptionsKey() const;
     [[nodiscard]] std::optional<std::int32_t> ReadNumber(const std::wstring& valuename) const;
     void WriteNumber(const std::wstring& valuename, std::int32_t value);
     [[nodiscard]] bool ReadOption(const std::wstring& valuename) const;
     void WriteOption(const std::wstring& valuename, bool value);
-    [[nodiscard]] std::wstring ReadText(const std::wstring& valuename) const;
-    void WriteText(const std::wstring& valuename, const std::wstring& value);
+    [[nodiscard]] std::wstring ReadText(const std::wstring& key, const std::wstring& valuename) const;
+    void WriteText(const std::wstring& key, const std::wstring& valuename, const std::wstring& value);
 
     std::wstring registryKey_;
     Registry registry_;

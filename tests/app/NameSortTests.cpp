@@ -1,5 +1,5 @@
-#include "app/LetterCase.h"
 #include "app/NameSort.h"
+#include "engine/LetterCase.h"
 
 #include <gtest/gtest.h>
 

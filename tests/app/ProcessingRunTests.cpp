@@ -153,7 +153,8 @@ TEST_F(ProcessingRunTest, SubfoldersAreProcessedChildrenFirstAndKeepTheirMoment)
     Select(L"top <DIR>");
     state.CheckOptionsSubfolders().SetValue(1);
 
-    const auto work = run.BuildWorkList(run.TakeInputs());
+    const auto inputs = run.TakeInputs();
+    const auto work = run.BuildWorkList(RunEngine(inputs.Job), inputs.Folder);
     ASSERT_EQ(work.size(), 8u);
     EXPECT_EQ(work.back().Path, temp / L"top");
     EXPECT_EQ(work.back().ItemIndex, 0);
@@ -377,7 +378,7 @@ TEST_F(ProcessingRunTest, AnErrorInOneEntryLeavesTheOthersAndTheEndOfTheRun)
     } picker;
     FormStateWithParts broken(state);
     broken.Use(picker);
-    ProcessingRun brokenRun{broken, window, listing, watch, log, journal, folder, [] { return std::wstring(); }};
+    ProcessingRun brokenRun{broken, window, listing, watch, log, journal, folder, rules, [] { return std::wstring(); }};
     state.CommandProcess().SetEnabled(true);
     brokenRun.Run();
 
@@ -458,7 +459,7 @@ TEST_F(ProcessingRunTest, ARunThatCannotWriteItsJournalChangesNothing)
 {
     temp.MakeFile(L"a.txt");
     RunJournal nowhere(logFolder.MakeFile(L"geen map") + L"\\Varnook");
-    ProcessingRun blocked{state, window, listing, watch, log, nowhere, folder, [] { return std::wstring(); }};
+    ProcessingRun blocked{state, window, listing, watch, log, nowhere, folder, rules, [] { return std::wstring(); }};
     List();
     Select(L"a.txt");
     Choose(1, true);
@@ -517,9 +518,9 @@ TEST_F(ProcessingRunTest, ARelistingThatFailsAfterTheRunIsReportedAndTheRunStill
     } label(state.LabelFolderCurrentfolder());
     FormStateWithParts failingState(state);
     failingState.Use(label);
-    FolderListing failingListing{failingState, folder};
+    FolderListing failingListing{failingState, folder, rules};
     ProcessingRun failingRun{
-        failingState, window, failingListing, watch, log, journal, folder, [] { return std::wstring(); }};
+        failingState, window, failingListing, watch, log, journal, folder, rules, [] { return std::wstring(); }};
     temp.MakeFile(L"a.txt");
     failingListing.RecordColumnWidths();
     failingListing.FillFolderList();

@@ -38,8 +38,9 @@ protected:
     TempFolder journals;
     RunJournal journal{journals.Path()};
     std::wstring explorerFolder;
-    FolderListing listing{state, folder};
-    ProcessingRun run{state, window, listing, watch, log, journal, folder, [this] { return explorerFolder; }};
+    RunRules rules;
+    FolderListing listing{state, folder, rules};
+    ProcessingRun run{state, window, listing, watch, log, journal, folder, rules, [this] { return explorerFolder; }};
 
     ProcessingTestBed()
     {

@@ -21,7 +21,8 @@ TEST_F(ListViewTest, TheFolderListingFillsTheRealListUnchanged)
     state.Use(*list);
     CurrentFolder current;
     current.SetPath(folder.Path());
-    FolderListing listing(state, current);
+    const RunRules rules;
+    FolderListing listing(state, current, rules);
     list->SetRowTexts(&listing);
     listing.RecordColumnWidths();
     AddRows({L"left over"});

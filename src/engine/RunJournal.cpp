@@ -1,6 +1,8 @@
-#include "settings/RunJournal.h"
+#include "engine/RunJournal.h"
 
 #include "platform/PathForm.h"
+#include "platform/ProgramInfo.h"
+#include "services/SpecialFolders.h"
 #include "runtime/AnsiText.h"
 
 #include <algorithm>
@@ -159,6 +161,13 @@ bool ReadDone(const std::vector<std::wstring>& fields, RunJournal::Run& run)
 }
 
 } // namespace
+
+std::wstring RunJournal::UserFolder()
+{
+    const ProgramInfo program;
+    return SpecialFolders().GetSpecialFolder(CSIDL_LOCAL_APPDATA) + L"\\" + program.CompanyName() + L"\\" +
+        program.ProductName();
+}
 
 RunJournal::RunJournal(std::wstring folder) : folder_(std::move(folder))
 {

@@ -1,4 +1,4 @@
-#include "settings/RunJournal.h"
+#include "engine/RunJournal.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/LetterCase.h"
+#include "engine/LetterCase.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/LetterCase.h"
+#include "engine/LetterCase.h"
 
 #include "platform/Win32.h"
 
@@ -37,15 +37,15 @@ std::wstring LetterCase::ToLower(const std::wstring& text)
     return MapCase(text, LCMAP_LOWERCASE);
 }
 
-// Only white space and NUL begin a word: dots, hyphens, underscores, digits
-// and brackets do not.
-bool LetterCase::StartsWord(wchar_t previous) noexcept
+// Unless asked otherwise, only white space and NUL begin a word: dots,
+// hyphens, underscores, digits and brackets do not.
+bool LetterCase::StartsWord(wchar_t previous, const std::wstring& wordBreaks) noexcept
 {
     return previous == L' ' || previous == L'\t' || previous == L'\n' || previous == L'\v' || previous == L'\f' ||
-        previous == L'\r' || previous == L'\0';
+        previous == L'\r' || previous == L'\0' || wordBreaks.find(previous) != std::wstring::npos;
 }
 
-std::wstring LetterCase::Convert(const std::wstring& name, int style)
+std::wstring LetterCase::Convert(const std::wstring& name, int style, const std::wstring& wordBreaks)
 {
     switch (style) {
     case Upper:
@@ -58,7 +58,7 @@ std::wstring LetterCase::Convert(const std::wstring& name, int style)
         const std::wstring upper = ToUpper(name);
         std::wstring result = ToLower(name);
         for (size_t i = 0; i < result.size(); ++i) {
-            if (i == 0 || StartsWord(name[i - 1])) {
+            if (i == 0 || StartsWord(name[i - 1], wordBreaks)) {
                 result[i] = upper[i];
             }
         }

@@ -12,10 +12,12 @@ public:
 
     // True for the styles that rename (1 to 4).
     [[nodiscard]] static bool Renames(int style) noexcept;
-    [[nodiscard]] static std::wstring Convert(const std::wstring& name, int style);
+    // In Word case a word also begins after any of `wordBreaks`.
+    [[nodiscard]] static std::wstring Convert(
+        const std::wstring& name, int style, const std::wstring& wordBreaks = std::wstring());
     [[nodiscard]] static std::wstring ToUpper(const std::wstring& text);
     [[nodiscard]] static std::wstring ToLower(const std::wstring& text);
 
 private:
-    static bool StartsWord(wchar_t previous) noexcept;
+    static bool StartsWord(wchar_t previous, const std::wstring& wordBreaks) noexcept;
 };

@@ -41,6 +41,9 @@ public:
 
     // The journals live in `folder`, made when the first one is written.
     explicit RunJournal(std::wstring folder);
+    // The user's own journal folder, which the window and the command line
+    // share, so that either can undo the other's runs.
+    [[nodiscard]] static std::wstring UserFolder();
     RunJournal(const RunJournal&) = delete;
     RunJournal& operator=(const RunJournal&) = delete;
 
