@@ -1,8 +1,8 @@
 #include "cli/CommandLine.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
-#include <sstream>
 
 namespace {
 
@@ -113,7 +113,13 @@ std::optional<OleDate> CommandLine::ReadMoment(const std::wstring& text)
     if (!read || at != text.size() || hour > 23 || minute > 59 || second > 59) {
         return std::nullopt;
     }
-    return OleDate::FromParts(year, month, day, hour, minute, second);
+    // The platform rolls 30 February over into March; a user who wrote it
+    // meant no such day.
+    const auto moment = OleDate::FromParts(year, month, day, hour, minute, second);
+    if (!moment || moment->Month() != month || moment->Day() != day) {
+        return std::nullopt;
+    }
+    return moment;
 }
 
 std::optional<unsigned> CommandLine::ReadTimes(const std::wstring& text)
@@ -121,16 +127,17 @@ std::optional<unsigned> CommandLine::ReadTimes(const std::wstring& text)
     static const std::map<std::wstring, unsigned> Names = {
         {L"created", RunRules::Created}, {L"accessed", RunRules::Accessed}, {L"modified", RunRules::Written}};
     unsigned times = 0;
-    std::wstringstream parts(text);
-    std::wstring part;
-    while (std::getline(parts, part, L',')) {
-        const auto found = Names.find(part);
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t end = std::min(text.find(L',', start), text.size());
+        const auto found = Names.find(text.substr(start, end - start));
         if (found == Names.end()) {
             return std::nullopt;
         }
         times |= found->second;
+        start = end + 1;
     }
-    return times != 0 ? std::optional<unsigned>(times) : std::nullopt;
+    return times;
 }
 
 std::optional<CommandLine::Request> CommandLine::Read(const std::vector<std::wstring>& arguments, std::wstring& error)

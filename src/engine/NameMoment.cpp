@@ -88,29 +88,32 @@ bool ValidTime(int hour, int minute, int second) noexcept
     return hour <= 23 && minute <= 59 && second <= 59;
 }
 
-bool ReadTime(Reader& reader, int& hour, int& minute, int& second)
+enum class TimeRead { Absent, Valid, Invalid };
+
+// A time follows the date when digits follow it, straight away or after one
+// separator; they must then make a valid time that no further digit
+// follows (other than three of milliseconds).
+TimeRead ReadTime(Reader& reader, int& hour, int& minute, int& second)
 {
     const size_t start = reader.Position();
-    if (reader.Separator(L"_- T.") == L'\0' && !reader.AtDigit()) {
+    reader.Separator(L"_- T.");
+    if (!reader.AtDigit()) {
         reader.MoveTo(start);
-        return false;
+        return TimeRead::Absent;
     }
-    int milliseconds = 0;
     const bool read = reader.Number(2, hour) && [&] {
         const wchar_t separator = reader.Separator(L".:-");
         return reader.Number(2, minute) && reader.Exactly(separator) && reader.Number(2, second);
     }();
-    if (read && ValidTime(hour, minute, second)) {
-        const size_t end = reader.Position();
-        if (!reader.Number(3, milliseconds)) {
-            reader.MoveTo(end);
-        }
-        if (!reader.AtDigit()) {
-            return true;
-        }
+    if (!read || !ValidTime(hour, minute, second)) {
+        return TimeRead::Invalid;
     }
-    reader.MoveTo(start);
-    return false;
+    const size_t end = reader.Position();
+    int milliseconds = 0;
+    if (!reader.Number(3, milliseconds)) {
+        reader.MoveTo(end);
+    }
+    return reader.AtDigit() ? TimeRead::Invalid : TimeRead::Valid;
 }
 
 } // namespace
@@ -145,11 +148,8 @@ std::optional<SYSTEMTIME> NameMoment::At(const std::wstring& name, size_t start)
     int hour = 0;
     int minute = 0;
     int second = 0;
-    if (!ReadTime(reader, hour, minute, second)) {
-        if (reader.AtDigit()) {
-            return std::nullopt;
-        }
-        hour = minute = second = 0;
+    if (ReadTime(reader, hour, minute, second) == TimeRead::Invalid) {
+        return std::nullopt;
     }
     SYSTEMTIME moment{};
     moment.wYear = static_cast<WORD>(year);

@@ -281,3 +281,27 @@ TEST_F(SettingsTest, AStoredPlaceWidthOrOrderOutOfRangeIsNotUsed)
     StoreNumber(L"SortColumn", 7);
     EXPECT_EQ(settings.Sort().Column, 0);
 }
+
+TEST_F(SettingsTest, TheRunRulesKeepTheirOwnValuesAndFallBackToTheDefaultsOneByOne)
+{
+    EXPECT_EQ(settings.Rules(), RunRules{});
+    RunRules rules;
+    rules.NameExtension = RunRules::Extension::Keep;
+    rules.WordBreaks = RunRules::PunctuationBreaks;
+    rules.Times = RunRules::Written | RunRules::Accessed;
+    rules.Source = RunRules::TimeSource::Name;
+    rules.ShiftSeconds = -90061;
+    settings.SetRules(rules);
+    EXPECT_EQ(settings.Rules(), rules);
+    EXPECT_EQ(StoredNumber(OptionsKey(), L"ShiftSeconds"), -90061);
+    EXPECT_EQ(StoredText(OptionsKey(), L"WordBreaks"), std::wstring(RunRules::PunctuationBreaks));
+
+    StoreNumber(L"Extension", 4);
+    StoreNumber(L"Times", 0);
+    StoreNumber(L"TimeSource", -1);
+    const RunRules read = settings.Rules();
+    EXPECT_EQ(read.NameExtension, RunRules::Extension::LikeName);
+    EXPECT_EQ(read.Times, unsigned{RunRules::AllTimes});
+    EXPECT_EQ(read.Source, RunRules::TimeSource::Chosen);
+    EXPECT_EQ(read.ShiftSeconds, -90061);
+}
