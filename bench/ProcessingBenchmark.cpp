@@ -128,7 +128,7 @@ void BenchmarkProcessingRun(Benchmark& benchmark, const std::wstring& ourTree, c
     const FileSystem fileSystem;
     CurrentFolder parent;
     parent.SetPath(fileSystem.ExtractFolder(ourTree));
-    const RunRules rules;
+    RunRules rules;
     FolderListing listing(state, parent, rules);
     // The journal a run writes is part of its cost.
     RunJournal journal(SpecialFolders().GetTempFolder() + L"varnook-benchmark-journals");
@@ -144,26 +144,33 @@ void BenchmarkProcessingRun(Benchmark& benchmark, const std::wstring& ourTree, c
     // Every repetition changes the case of every name: upper, then lower.
     int ourStyle = StyleThatChanges(ourTree) == LetterCase::Upper ? LetterCase::Lower : LetterCase::Upper;
     int bareStyle = StyleThatChanges(bareTree) == LetterCase::Upper ? LetterCase::Lower : LetterCase::Upper;
-    benchmark.Compare(
-        L"Processing run, 10,000 files in 500 folders",
-        [&] {
-            ourStyle = ourStyle == LetterCase::Upper ? LetterCase::Lower : LetterCase::Upper;
-            state.ComboOptionsConversion().SetListIndex(ourStyle);
-            listing.FillFolderList();
-            const std::wstring name = fileSystem.ExtractFileTitle(ourTree);
-            auto& items = state.ListViewFolderItems().ListItems();
-            for (std::int32_t i = 0; i < items.Count(); ++i) {
-                const FolderRow& row = items.Item(i)->Row();
-                items.Item(i)->SetSelected(row.IsFolder && LetterCase::ToLower(row.Name) == LetterCase::ToLower(name));
-            }
-            run.Run();
-        },
-        [&] {
-            bareStyle = bareStyle == LetterCase::Upper ? LetterCase::Lower : LetterCase::Upper;
-            const size_t nameStart = bareTree.find_last_of(L'\\') + 1;
-            BareRun(bareTree.substr(0, nameStart) + LetterCase::Convert(bareTree.substr(nameStart), 3 - bareStyle),
-                bareStyle, moment);
-        });
+    const auto ours = [&] {
+        ourStyle = ourStyle == LetterCase::Upper ? LetterCase::Lower : LetterCase::Upper;
+        state.ComboOptionsConversion().SetListIndex(ourStyle);
+        listing.FillFolderList();
+        const std::wstring name = fileSystem.ExtractFileTitle(ourTree);
+        auto& items = state.ListViewFolderItems().ListItems();
+        for (std::int32_t i = 0; i < items.Count(); ++i) {
+            const FolderRow& row = items.Item(i)->Row();
+            items.Item(i)->SetSelected(row.IsFolder && LetterCase::ToLower(row.Name) == LetterCase::ToLower(name));
+        }
+        run.Run();
+    };
+    const auto bare = [&] {
+        bareStyle = bareStyle == LetterCase::Upper ? LetterCase::Lower : LetterCase::Upper;
+        const size_t nameStart = bareTree.find_last_of(L'\\') + 1;
+        BareRun(bareTree.substr(0, nameStart) + LetterCase::Convert(bareTree.substr(nameStart), 3 - bareStyle),
+            bareStyle, moment);
+    };
+    benchmark.Compare(L"Processing run, 10,000 files in 500 folders", ours, bare);
+    // Every rule that costs something per entry: the extension apart, two of
+    // the times, each shifted from the entry's own.
+    rules.NameExtension = RunRules::Extension::Lower;
+    rules.WordBreaks = RunRules::PunctuationBreaks;
+    rules.Times = RunRules::Written | RunRules::Accessed;
+    rules.Source = RunRules::TimeSource::Own;
+    rules.ShiftSeconds = 3600;
+    benchmark.Compare(L"Processing run, every rule on", ours, bare);
     if (window.warnings != 0) {
         std::fwprintf(stderr, L"%d items could not be processed\n", window.warnings);
     }

@@ -73,21 +73,37 @@ bool CliRun::BuildWorkList(
 {
     bool allFound = true;
     for (const std::wstring& given : paths) {
-        wchar_t* namePart = nullptr;
-        const DWORD length = ::GetFullPathNameW(given.c_str(), 0, nullptr, &namePart);
-        std::wstring path(length, L'\0');
-        path.resize(::GetFullPathNameW(given.c_str(), length, path.data(), &namePart));
-        if (path.size() > 3) {
-            path = fileSystem_.RemoveFolderBackslash(path);
-        }
-        if (path.empty() || fileSystem_.GetFileAttributes(path) == -1) {
+        const std::vector<std::wstring> found = Matching(given, engine.Asked().ExcludedAttributes);
+        if (found.empty()) {
             Report(L"Bestaat niet: " + given);
             allFound = false;
-            continue;
         }
-        engine.Append(path, fileSystem_.IsFolder(path), -1, work);
+        for (const std::wstring& path : found) {
+            engine.Append(path, fileSystem_.IsFolder(path), -1, work);
+        }
     }
     return allFound;
+}
+
+// The Windows shell leaves wildcards to the program: a pattern in the last
+// part of a path stands for the files it matches.
+std::vector<std::wstring> CliRun::Matching(const std::wstring& given, std::int32_t excluded) const
+{
+    wchar_t* namePart = nullptr;
+    const DWORD length = ::GetFullPathNameW(given.c_str(), 0, nullptr, &namePart);
+    std::wstring path(length, L'\0');
+    path.resize(::GetFullPathNameW(given.c_str(), length, path.data(), &namePart));
+    if (path.size() > 3) {
+        path = fileSystem_.RemoveFolderBackslash(path);
+    }
+    const size_t nameStart = path.find_last_of(L'\\') + 1;
+    if (path.find_first_of(L"*?", nameStart) == std::wstring::npos) {
+        return fileSystem_.GetFileAttributes(path) == -1 ? std::vector<std::wstring>() : std::vector{path};
+    }
+    std::int32_t count = 0;
+    std::vector<std::wstring> files;
+    fileSystem_.EnumerateFiles(path.substr(0, nameStart), excluded, count, files, path.substr(nameStart));
+    return files;
 }
 
 int CliRun::Process(const CommandLine::Request& request)

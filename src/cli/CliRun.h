@@ -34,6 +34,7 @@ private:
     // The work of every path given; false when one of them does not exist.
     [[nodiscard]] bool BuildWorkList(
         const RunEngine& engine, const std::vector<std::wstring>& paths, std::vector<RunEngine::WorkItem>& work);
+    [[nodiscard]] std::vector<std::wstring> Matching(const std::wstring& given, std::int32_t excluded) const;
     [[nodiscard]] int Preview(RunEngine& engine, std::vector<RunEngine::WorkItem>& work, bool allFound);
     [[nodiscard]] int Change(
         RunEngine& engine, std::vector<RunEngine::WorkItem>& work, bool allFound, const std::wstring& logFile);

@@ -82,6 +82,9 @@ check "the moment from the name" [ "$(modified "$photos/IMG_20240715_134500.jpg"
 check "the moment from another pattern of name" [ "$(modified "$photos/2023-01-02 03.04.05.jpg")" = "2023-01-02 03:04:05" ]
 cli --time-from exif "$photos/camera.jpg"
 check "the moment from the photo's date taken" [ "$(modified "$photos/camera.jpg")" = "2022-08-09 10:11:12" ]
+touch "$photos/SHOUT.JPG" "$photos/notes.TXT"
+cli --case lower "$photos/*.JPG"
+check "a wildcard takes the files it matches" [ -e "$photos/shout.jpg" ] && [ -e "$photos/notes.TXT" ]
 cli --time-from exif "$tree/Report-Final.doc"
 check "a file without a date taken fails with exit 1" exits 1
 check "and says why" says "Geen opnamedatum gevonden in"
