@@ -3,7 +3,8 @@
 # display and saves a screenshot of each in build/screenshots/NAME-DPI.png.
 # Without arguments it takes every gallery scene; the scene "main" is the
 # program's own window, "main-maximised" the same window maximised; the scene
-# "about" is shot as the About window it opens.
+# "about" is shot as the About window it opens, the scene "more-options" as
+# the Meer opties window.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VARNOOK_BUILD_DIR:-$root/build}"
@@ -45,6 +46,8 @@ for dpi in ${DPIS:-96 144}; do
       program=("$build/varnook.exe"); title="Pellonar Varnook"
     elif [ "$scene" = about ]; then
       program=("$build/gallery.exe" about); title="Over Varnook"
+    elif [ "$scene" = more-options ]; then
+      program=("$build/gallery.exe" more-options); title="Meer opties"
     else
       program=("$build/gallery.exe" "$scene"); title="Varnook gallery: $scene"
     fi

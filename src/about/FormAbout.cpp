@@ -2,7 +2,7 @@
 
 #include "platform/Dpi.h"
 #include "platform/Handles.h"
-#include "platform/PendingMessages.h"
+#include "platform/ModalShowing.h"
 
 #include <algorithm>
 
@@ -30,17 +30,6 @@ void FillLine(HDC dc, const RECT& line, COLORREF color)
 {
     ::SetDCBrushColor(dc, color);
     ::FillRect(dc, &line, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
-}
-
-// Centred on the owner, or on the screen's work area without one.
-POINT CentredOrigin(HWND owner, SIZE frame)
-{
-    RECT around{};
-    if (owner == nullptr || !::GetWindowRect(owner, &around)) {
-        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
-    }
-    return {std::max(0L, around.left + (around.right - around.left - frame.cx) / 2),
-        std::max(0L, around.top + (around.bottom - around.top - frame.cy) / 2)};
 }
 
 } // namespace
@@ -85,19 +74,8 @@ void FormAbout::ShowModal(HWND owner)
         return;
     }
     Load();
-    // The window may be gone by the end of the loop (its owner went), so the
-    // handle it was registered under is kept.
     const HWND window = Hwnd();
-    PendingMessages::AddNavigation(window);
-    // An owner that someone else had disabled stays disabled afterwards.
-    const bool disabledOwner = owner != nullptr && !::EnableWindow(owner, FALSE);
-    ::ShowWindow(window, SW_SHOWNORMAL);
-    ::SetFocus(::GetDlgItem(window, IDOK));
-    RunModalLoop();
-    PendingMessages::RemoveNavigation(window);
-    if (disabledOwner) {
-        ::EnableWindow(owner, TRUE);
-    }
+    ModalShowing::Run(window, owner, ::GetDlgItem(window, IDOK), [this] { return !closing_ && Hwnd() != nullptr; });
     DestroyOwnWindow();
 }
 
@@ -110,16 +88,7 @@ bool FormAbout::Create(HWND owner)
     if (!CreateOwnWindow(ExStyle, WindowClassName, caption_, Style, {0, 0, client.cx, client.cy}, owner)) {
         return false;
     }
-    // The frame is measured on the window itself: its caption is drawn at
-    // the screen's DPI, which need not be the one laid out for.
-    RECT outer{};
-    RECT inner{};
-    ::GetWindowRect(Hwnd(), &outer);
-    ::GetClientRect(Hwnd(), &inner);
-    const SIZE frame{
-        client.cx + (outer.right - outer.left) - inner.right, client.cy + (outer.bottom - outer.top) - inner.bottom};
-    const POINT origin = CentredOrigin(owner, frame);
-    ::SetWindowPos(Hwnd(), nullptr, origin.x, origin.y, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    ModalShowing::PlaceCentred(Hwnd(), client, owner);
     return true;
 }
 
@@ -166,20 +135,6 @@ int FormAbout::LinkWidth(HWND link) const
     SIZE extent{};
     ::GetTextExtentPoint32W(dc.Get(), website_.c_str(), static_cast<int>(website_.size()), &extent);
     return extent.cx;
-}
-
-// Every nested loop goes through the one message pump, so that a request to
-// end the program ends this loop too and reaches the outer ones.
-void FormAbout::RunModalLoop()
-{
-    while (!closing_ && Hwnd() != nullptr) {
-        if (!PendingMessages::Process()) {
-            return;
-        }
-        if (!closing_ && Hwnd() != nullptr) {
-            ::MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        }
-    }
 }
 
 LRESULT FormAbout::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)

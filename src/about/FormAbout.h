@@ -78,7 +78,6 @@ private:
     void Load();
     HWND AddChild(const wchar_t* className, const std::wstring& text, DWORD style, const RECT& bounds, int id);
     [[nodiscard]] int LinkWidth(HWND link) const;
-    void RunModalLoop();
     void OnPaint();
     void OnCommand(int id, int code);
     void OpenWebsite();

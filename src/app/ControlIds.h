@@ -28,5 +28,6 @@ constexpr int CheckOptionsIgnorereadonly = 118;
 constexpr int CheckOptionsHiddensystem = 119;
 constexpr int ProgressBarVarnook = 120;
 constexpr int LabelStatus = 121;
+constexpr int CommandMoreOptions = 122;
 
 } // namespace ControlIds

@@ -1,6 +1,7 @@
 #include "app/FormVarnook.h"
 
 #include "about/FormAbout.h"
+#include "dialogs/FormMoreOptions.h"
 #include "app/ControlIds.h"
 #include "app/FormVarnookDesign.h"
 #include "platform/Dpi.h"
@@ -526,6 +527,9 @@ void FormVarnook::OnCommand(int id, int code)
     case ControlIds::CommandRefresh:
         Refresh();
         break;
+    case ControlIds::CommandMoreOptions:
+        ShowMoreOptions();
+        break;
     case ControlIds::CheckOptionsLog:
         controls.CheckOptionsLog().OnClicked();
         break;
@@ -901,6 +905,20 @@ void FormVarnook::ItemClick(SystemMenuItem& item)
         pendingAboutCaption_ = FormAbout::CaptionFor(entry->Text());
         PostOnce(ShowAboutMessage);
     }
+}
+
+// The rules are the user's as soon as they are chosen, and the list's new
+// names follow them at once.
+void FormVarnook::ShowMoreOptions()
+{
+    RunRules chosen = rules_;
+    FormMoreOptions options;
+    if (!options.ShowModal(Hwnd(), chosen)) {
+        return;
+    }
+    rules_ = chosen;
+    settings_.SetRules(rules_);
+    parts_->controls.ListViewFolderItems().Refresh();
 }
 
 void FormVarnook::OnShowAbout()

@@ -134,6 +134,7 @@ private:
     void ShowChosenFolder();
     void SelectAll();
     void Refresh();
+    void ShowMoreOptions();
     void ModifiedClicked();
     void HiddenSystemClicked();
     void ListFolder();

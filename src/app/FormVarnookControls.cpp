@@ -64,6 +64,7 @@ FormVarnookControls::FormVarnookControls(FormSite& site)
       process_(Placed<CommandButton>(site, Design::CommandProcess)),
       selectAll_(Placed<CommandButton>(site, Design::CommandSelectall)),
       refresh_(Placed<CommandButton>(site, Design::CommandRefresh)), status_(Placed<Label>(site, Design::LabelStatus)),
+      moreOptions_(Placed<CommandButton>(site, Design::CommandMoreOptions)),
       frameOptions_(Placed<Frame>(site, Design::FrameOptions)),
       conversion_(Design::ConversionEntries(), Bounds(Design::ComboOptionsConversion, site.Dpi()), site.HostWindow(),
           Design::ComboOptionsConversion.Id),
@@ -108,8 +109,8 @@ void FormVarnookControls::UseFormFont()
     GdiObject font = site_.HostFont().Create(site_.Dpi());
     std::swap(font_, font);
     for (StandardControl* control : std::initializer_list<StandardControl*>{&frameFolder_, &browse_, &folderLabel_,
-             &frameModified_, &labelDate_, &labelTime_, &process_, &selectAll_, &refresh_, &status_, &frameOptions_,
-             &conversion_, &log_, &subfolders_, &modified_, &ignoreReadonly_, &hiddenSystem_}) {
+             &frameModified_, &labelDate_, &labelTime_, &process_, &selectAll_, &refresh_, &status_, &moreOptions_,
+             &frameOptions_, &conversion_, &log_, &subfolders_, &modified_, &ignoreReadonly_, &hiddenSystem_}) {
         control->SetFont(static_cast<HFONT>(font_.Get()));
     }
 }
@@ -193,8 +194,8 @@ void FormVarnookControls::NameForScreenReaders(int id, const std::wstring& name)
 
 std::vector<StandardControl*> FormVarnookControls::HeldStandardControls()
 {
-    return {&browse_, &selectAll_, &refresh_, &conversion_, &log_, &subfolders_, &modified_, &ignoreReadonly_,
-        &hiddenSystem_};
+    return {&browse_, &selectAll_, &refresh_, &moreOptions_, &conversion_, &log_, &subfolders_, &modified_,
+        &ignoreReadonly_, &hiddenSystem_};
 }
 
 FormVarnookControls::HeldInputs FormVarnookControls::HoldInputs()

@@ -72,6 +72,7 @@ public:
     [[nodiscard]] Label& LabelModifiedTime() noexcept { return labelTime_; }
     [[nodiscard]] CommandButton& CommandSelectall() noexcept { return selectAll_; }
     [[nodiscard]] CommandButton& CommandRefresh() noexcept { return refresh_; }
+    [[nodiscard]] CommandButton& CommandMoreOptions() noexcept { return moreOptions_; }
     [[nodiscard]] Frame& FrameOptions() noexcept { return frameOptions_; }
 
 private:
@@ -100,6 +101,7 @@ private:
     CommandButton selectAll_;
     CommandButton refresh_;
     Label status_;
+    CommandButton moreOptions_;
     Frame frameOptions_;
     ComboBox conversion_;
     CheckBox log_;

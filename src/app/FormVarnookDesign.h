@@ -85,13 +85,15 @@ constexpr Control CheckOptionsHiddensystem{Within(FrameOptions, {240, 2160, 1995
 constexpr Control ProgressBarVarnook{{120, 6720, 7575, 255}, L"", Id::ProgressBarVarnook, MovesDown | GrowsWide};
 // How far a run is, and how it ended.
 constexpr Control LabelStatus{{6120, 2535, 1575, 735}, L"", Id::LabelStatus, MovesRight};
+// The run's further rules, in a window of their own.
+constexpr Control CommandMoreOptions{{6120, 3555, 1575, 375}, L"More Options...", Id::CommandMoreOptions, MovesRight};
 
 // Every control on the form, in the order of the layout.
 inline constexpr const Control* Layout[] = {&InfoFrameVarnook, &FrameFolder, &CommandFolderBrowse,
     &LabelFolderCurrentfolder, &ListViewFolderItems, &FrameModified, &LabelModifiedDate, &DateTimePickerModifiedDate,
     &LabelModifiedTime, &DateTimePickerModifiedTime, &CommandProcess, &CommandSelectall, &CommandRefresh, &LabelStatus,
-    &FrameOptions, &ComboOptionsConversion, &CheckOptionsLog, &CheckOptionsSubfolders, &CheckOptionsModified,
-    &CheckOptionsIgnorereadonly, &CheckOptionsHiddensystem, &ProgressBarVarnook};
+    &CommandMoreOptions, &FrameOptions, &ComboOptionsConversion, &CheckOptionsLog, &CheckOptionsSubfolders,
+    &CheckOptionsModified, &CheckOptionsIgnorereadonly, &CheckOptionsHiddensystem, &ProgressBarVarnook};
 
 // Controls that join the group of the control before them, so that the
 // arrow keys move between them; every other control starts a group.
@@ -128,6 +130,7 @@ inline constexpr Caption DutchCaptions[] = {
     {Id::CommandProcess, L"&Verwerken"},
     {Id::CommandSelectall, L"&Alles Selecteren"},
     {Id::CommandRefresh, L"Ver&nieuwen"},
+    {Id::CommandMoreOptions, L"&Meer opties..."},
     {Id::FrameOptions, L"&Opties"},
     {Id::CheckOptionsLog, L"&Logboek"},
     {Id::CheckOptionsSubfolders, L"&Submappen"},

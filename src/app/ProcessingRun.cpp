@@ -209,7 +209,7 @@ void ProcessingRun::ProcessWorkList()
     ShowSummary(errors, logOpen);
 }
 
-bool ProcessingRun::WriteJournal(const std::vector<WorkItem>& work)
+bool ProcessingRun::WriteJournal(std::vector<WorkItem>& work)
 {
     if (!engine_->ChangesAnything()) {
         return true;

@@ -69,7 +69,7 @@ private:
 
     void Begin();
     void ProcessWorkList();
-    [[nodiscard]] bool WriteJournal(const std::vector<WorkItem>& work);
+    [[nodiscard]] bool WriteJournal(std::vector<WorkItem>& work);
     void ResetWindow();
     void ShowChanged(const WorkItem& item);
     void RefreshExplorerViews();

@@ -90,15 +90,16 @@ std::wstring RunEngine::NewPath(const std::wstring& path, bool isFolder) const
     return path.substr(0, nameStart) + names_.NewName(path.substr(nameStart), isFolder);
 }
 
-std::vector<RunJournal::Entry> RunEngine::JournalEntries(const std::vector<WorkItem>& work) const
+std::vector<RunJournal::Entry> RunEngine::JournalEntries(std::vector<WorkItem>& work) const
 {
     std::vector<RunJournal::Entry> entries;
     entries.reserve(work.size());
-    for (const WorkItem& item : work) {
+    for (WorkItem& item : work) {
+        item.Before = fileSystem_.GetItemStamp(item.Path);
         RunJournal::Entry entry;
         entry.Path = item.Path;
         entry.NewPath = NewPath(item.Path, item.IsFolder);
-        entry.Before = fileSystem_.GetItemStamp(item.Path).value_or(FileSystem::ItemStamp{});
+        entry.Before = item.Before.value_or(FileSystem::ItemStamp{});
         entries.push_back(std::move(entry));
     }
     return entries;
@@ -200,7 +201,7 @@ std::optional<FileSystem::TimesChange> RunEngine::NewTimes(WorkItem& item)
     std::optional<FileSystem::ItemStamp> own;
     std::optional<FILETIME> moment;
     if (job_.Rules.Source == RunRules::TimeSource::Own) {
-        own = fileSystem_.GetItemStamp(item.Path);
+        own = item.Before ? item.Before : fileSystem_.GetItemStamp(item.Path);
     } else {
         moment = SourceMoment(item);
     }

@@ -34,6 +34,8 @@ public:
         // The moment the entry got (or would get): its last-write time when
         // the run writes it, else its creation or last-access time.
         std::optional<FILETIME> NewMoment;
+        // How the entry was when the run began, before anything in it changed.
+        std::optional<FileSystem::ItemStamp> Before;
     };
 
     // What a run is asked to do.
@@ -67,8 +69,10 @@ public:
     // The times the entry would get, none when it cannot get any (the
     // reason is then in the item).
     [[nodiscard]] std::optional<FileSystem::TimesChange> NewTimes(WorkItem& item);
-    // The entries as the journal records them before anything changes.
-    [[nodiscard]] std::vector<RunJournal::Entry> JournalEntries(const std::vector<WorkItem>& work) const;
+    // The entries as the journal records them before anything changes; each
+    // item keeps its stamp, so that a shift of its own times starts from
+    // them even after a rename inside a folder has moved the folder's.
+    [[nodiscard]] std::vector<RunJournal::Entry> JournalEntries(std::vector<WorkItem>& work) const;
     // Renames and/or re-dates the entry; false when any step it was asked
     // for failed. The date step is tried after a failed rename too.
     [[nodiscard]] bool Process(WorkItem& item) noexcept;

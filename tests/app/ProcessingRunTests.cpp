@@ -606,3 +606,27 @@ TEST_F(ProcessingRunTest, AHundredThousandEntriesAreAllWorkedThrough)
     EXPECT_TRUE(window.warnings.empty());
     EXPECT_FALSE(Line(L"many-files <DIR>")->Selected());
 }
+
+// The rules of Meer opties reach the list's new names and the run alike, and
+// an entry without the date asked for fails with its own message.
+TEST_F(ProcessingRunTest, TheFurtherRulesShapeTheNewNamesAndTheRun)
+{
+    temp.MakeFile(L"Report-final.DOC");
+    temp.MakeFile(L"IMG_20240715_134500.jpg");
+    rules.NameExtension = RunRules::Extension::Lower;
+    rules.WordBreaks = L" -";
+    rules.Source = RunRules::TimeSource::Name;
+    rules.Times = RunRules::Written;
+    Choose(4, true);
+    List();
+    EXPECT_EQ(Shown(L"Report-final.DOC", FolderListing::NewNameColumn), L"Report-Final.doc");
+    Select(L"Report-final.DOC");
+    Select(L"IMG_20240715_134500.jpg");
+    run.Run();
+    EXPECT_EQ(NamesIn(folder.Path()), (std::set<std::wstring>{L"Report-Final.doc", L"Img_20240715_134500.jpg"}));
+    EXPECT_EQ(Moment(temp / L"Img_20240715_134500.jpg"), L"15-7-2024 13:45:00");
+    EXPECT_EQ(Shown(L"Img_20240715_134500.jpg", 1), L"15-7-2024 13:45:00");
+    EXPECT_EQ(WarningTexts(),
+        (std::vector<std::wstring>{
+            L"Geen datum gevonden in de naam van " + temp / L"Report-Final.doc", L"1 ontoegankelijk object gevonden"}));
+}

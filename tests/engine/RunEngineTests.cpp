@@ -104,3 +104,25 @@ TEST_F(RunEngineTest, APreviewTellsWhatWouldFailAndChangesNothing)
     EXPECT_EQ(Ticks(*again.NewMoment), Ticks(*fileSystem.UniversalTime({2024, 7, 0, 15, 13, 45, 0, 0})));
     fileSystem.SetFileAttributes(locked, 0);
 }
+
+// Renaming inside a folder moves the folder's last-write time; the shift
+// must start from the time it had when the run began.
+TEST_F(RunEngineTest, AShiftOfAFolderStartsFromItsTimeBeforeTheRun)
+{
+    Stamped(L"map\\inner.txt");
+    const std::wstring folder = temp / L"map";
+    FileSystem::ItemStamp stamp = *fileSystem.GetItemStamp(folder);
+    stamp.Written = *fileSystem.UniversalTime({2020, 5, 0, 6, 7, 8, 9, 0});
+    ASSERT_TRUE(fileSystem.SetItemTimes(folder, stamp));
+    RunEngine::Job job = Dating(RunRules::TimeSource::Own, RunRules::Written, 3600);
+    job.Style = 1;
+    job.Subfolders = true;
+    RunEngine engine(job);
+    std::vector<RunEngine::WorkItem> work;
+    engine.Append(folder, true, -1, work);
+    ASSERT_EQ(engine.JournalEntries(work).size(), 2u);
+    for (RunEngine::WorkItem& item : work) {
+        ASSERT_TRUE(engine.Process(item)) << testing::PrintToString(item.Path);
+    }
+    EXPECT_EQ(Ticks(fileSystem.GetItemStamp(temp / L"MAP")->Written), Ticks(stamp.Written) + TicksPerHour);
+}
