@@ -157,16 +157,11 @@ TEST(ExifReader, PrefersTheOriginalThenTheDigitizedThenTheFirstDirectorysDate)
 TEST(ExifReader, ReadsOnlyWellFormedValidDates)
 {
     const std::vector<std::pair<std::string, std::optional<Moment>>> cases{
-        {"2020:02:29 23:59:59"s, Moment{2020, 2, 29, 23, 59, 59}},
-        {"2000:02:29 00:00:00\0"s, Moment{2000, 2, 29, 0, 0, 0}},
-        {"0001:01:01 00:00:00  \0"s, Moment{1, 1, 1, 0, 0, 0}}, {"2021:06:15 10:20:30\0\xAB\xCD"s, Taken},
-        {"0000:00:00 00:00:00\0"s, {}}, {"0000:01:01 00:00:00\0"s, {}}, {"                   \0"s, {}},
-        {"2021:13:01 00:00:00\0"s, {}}, {"2021:00:01 00:00:00\0"s, {}}, {"2021:04:31 00:00:00\0"s, {}},
-        {"2021:02:29 00:00:00\0"s, {}}, {"1900:02:29 00:00:00\0"s, {}}, {"2021:01:32 00:00:00\0"s, {}},
-        {"2021:01:00 00:00:00\0"s, {}}, {"2021:06:15 24:00:00\0"s, {}}, {"2021:06:15 10:60:00\0"s, {}},
-        {"2021:06:15 10:20:60\0"s, {}}, {"2021-06-15 10:20:30\0"s, {}}, {"2021:06:15T10:20:30\0"s, {}},
-        {"2021:06:15 10:20:3\0"s, {}}, {"+021:06:15 10:20:30\0"s, {}}, {"2021:06:15 10:20:30x\0"s, {}},
-        {"2021:06:15 10:20\0"s, {}}};
+        {"2020:02:29 23:59:59"s, Moment{2020, 2, 29, 23, 59, 59}}, {"2021:06:15 10:20:30  \0\xAB"s, Taken},
+        {"0000:00:00 00:00:00\0"s, {}}, {"                   \0"s, {}}, {"2021:13:01 00:00:00\0"s, {}},
+        {"2021:04:31 00:00:00\0"s, {}}, {"1900:02:29 00:00:00\0"s, {}}, {"2021:06:15 24:00:00\0"s, {}},
+        {"2021:06:15 10:20:60\0"s, {}}, {"2021-06-15 10:20:30\0"s, {}}, {"+021:06:15 10:20:30\0"s, {}},
+        {"2021:06:15 10:20:30x\0"s, {}}, {"2021:06:15 10:20\0"s, {}}};
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(DateTaken(TiffFile(true, {{DateTime, text}}).Data), expected) << text;
         EXPECT_EQ(ExifReader::ParseDate(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), expected);
@@ -253,19 +248,6 @@ TEST(ExifReader, OffsetsAndCountsThatDoNotFitGiveNothing)
         jpeg[4] = static_cast<std::uint8_t>(length >> 8);
         jpeg[5] = static_cast<std::uint8_t>(length);
         EXPECT_EQ(DateTaken(jpeg), std::nullopt) << length;
-    }
-}
-
-TEST(ExifReader, LooksNoFurtherThanTheReadLimit)
-{
-    const TiffFile tiff(true, {{DateTime, TakenText}});
-    for (const std::size_t ifd0 : {ExifReader::ReadLimit - 14, ExifReader::ReadLimit - 13}) {
-        TiffFile moved = tiff;
-        moved.Data.resize(ExifReader::ReadLimit + 64);
-        std::copy(
-            tiff.Data.begin() + 8, tiff.Data.begin() + 26, moved.Data.begin() + static_cast<std::ptrdiff_t>(ifd0));
-        moved.Put32(4, static_cast<std::uint32_t>(ifd0));
-        EXPECT_EQ(DateTaken(moved.Data).has_value(), ifd0 + 14 == ExifReader::ReadLimit);
     }
 }
 
