@@ -48,6 +48,6 @@ if [ -z "${DISPLAY:-}" ]; then
   source "$root/scripts/virtual-display.sh"
   trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
 fi
-wineboot -i >/dev/null 2>&1 </dev/null
+wineboot >/dev/null 2>&1 </dev/null
 wine "$build/bench/varnook-benchmark.exe" "Z:${data//\//\\}" $only </dev/null
 wineserver -k >/dev/null 2>&1 || true

@@ -26,7 +26,7 @@ trap cleanup EXIT
 # they start here, silenced, so that CTest never waits on their pipes.
 ready="$WINEPREFIX/varnook-e2e-ready"
 if [ ! -f "$ready" ]; then
-  wineboot -i >/dev/null 2>&1 </dev/null
+  wineboot >/dev/null 2>&1 </dev/null
   # Without a window manager Wine waits two seconds on every hidden window.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$VARNOOK_E2E_DPI" /f \
@@ -36,6 +36,9 @@ if [ ! -f "$ready" ]; then
   touch "$ready"
 fi
 wineserver -p >/dev/null 2>&1 </dev/null
-wineboot -i >/dev/null 2>&1 </dev/null
+# Not `wineboot -i`: the first process of a session boots it already, and a
+# second boot leaves two service managers that cannot start RpcSs, which then
+# costs every start of the desktop up to 10 s.
+wineboot >/dev/null 2>&1 </dev/null
 
 wine "$@" </dev/null

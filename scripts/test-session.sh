@@ -37,7 +37,10 @@ trap cleanup EXIT
 new_prefix=false
 [ -f "$WINEPREFIX/system.reg" ] || new_prefix=true
 wineserver -p >/dev/null 2>&1 </dev/null
-wineboot -i >/dev/null 2>&1 </dev/null
+# Not `wineboot -i`: the first process of a session boots it already, and a
+# second boot leaves two service managers that cannot start RpcSs, which then
+# costs every start of the desktop up to 10 s.
+wineboot >/dev/null 2>&1 </dev/null
 if $new_prefix; then
   # Without a window manager Wine waits two seconds on every hidden window.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
