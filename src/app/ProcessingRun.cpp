@@ -53,12 +53,6 @@ private:
     Interval showing_{100};
 };
 
-std::wstring SummaryText(std::int32_t errors)
-{
-    return std::to_wstring(errors) +
-        (errors == 1 ? L" ontoegankelijk object gevonden" : L" ontoegankelijke objecten gevonden");
-}
-
 } // namespace
 
 ProcessingRun::ProcessingRun(FormVarnookState& state, WindowServices& window, FolderListing& listing,
@@ -157,7 +151,7 @@ void ProcessingRun::ProcessWorkList()
     progress.SetMin(0);
     progress.SetMax(total);
     progress.SetValue(0);
-    if (!WriteJournal(work)) {
+    if (!engine_->BeginJournal(journal_, work)) {
         window_.ShowWarning(JournalError + journal_.FileName(), MessageBoxButtons::Ok);
         return;
     }
@@ -207,16 +201,6 @@ void ProcessingRun::ProcessWorkList()
         window_.ShowWarning(StoppedText(done, total), MessageBoxButtons::Ok);
     }
     ShowSummary(errors, logOpen);
-}
-
-bool ProcessingRun::WriteJournal(std::vector<WorkItem>& work)
-{
-    if (!engine_->ChangesAnything()) {
-        return true;
-    }
-    SYSTEMTIME started{};
-    ::GetLocalTime(&started);
-    return journal_.Begin(started, engine_->JournalEntries(work));
 }
 
 void ProcessingRun::RefreshExplorerViews()
@@ -287,7 +271,7 @@ void ProcessingRun::ReportFailure(WindowServices& window, Logging& log, const st
 void ProcessingRun::ShowSummary(std::int32_t errors, bool logOpen)
 {
     if (errors > 0) {
-        ShowSummary(window_, log_, SummaryText(errors), logOpen);
+        ShowSummary(window_, log_, RunEngine::FailuresText(errors), logOpen);
     }
 }
 

@@ -69,7 +69,6 @@ private:
 
     void Begin();
     void ProcessWorkList();
-    [[nodiscard]] bool WriteJournal(std::vector<WorkItem>& work);
     void ResetWindow();
     void ShowChanged(const WorkItem& item);
     void RefreshExplorerViews();

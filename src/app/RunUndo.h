@@ -16,7 +16,7 @@
 // keeps the window responsive and reports what it could not put back.
 class RunUndo {
 public:
-    static constexpr const wchar_t* RestoreError = L"Fout bij het herstellen van ";
+    static constexpr const wchar_t* RestoreError = RunRestore::RestoreError;
 
     using Offer = RunRestore::Offer;
 

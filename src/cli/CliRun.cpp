@@ -11,12 +11,6 @@ std::wstring Objects(std::int32_t count)
     return std::to_wstring(count) + (count == 1 ? L" object" : L" objecten");
 }
 
-std::wstring FailedText(std::int32_t failures)
-{
-    return std::to_wstring(failures) +
-        (failures == 1 ? L" ontoegankelijk object gevonden" : L" ontoegankelijke objecten gevonden");
-}
-
 std::wstring IsoText(const SYSTEMTIME& moment)
 {
     wchar_t text[32];
@@ -132,7 +126,7 @@ int CliRun::Preview(RunEngine& engine, std::vector<RunEngine::WorkItem>& work, b
     std::wstring summary = L"Proefdraai: " + std::to_wstring(changing) + L" van " +
         Objects(static_cast<std::int32_t>(work.size())) + L" zouden worden gewijzigd, er is niets gewijzigd";
     if (failures > 0) {
-        summary += L"; " + FailedText(failures);
+        summary += L"; " + RunEngine::FailuresText(failures);
     }
     console_.Out(summary);
     return allFound && failures == 0 ? Done : SomeFailed;
@@ -141,15 +135,11 @@ int CliRun::Preview(RunEngine& engine, std::vector<RunEngine::WorkItem>& work, b
 int CliRun::Change(
     RunEngine& engine, std::vector<RunEngine::WorkItem>& work, bool allFound, const std::wstring& logFile)
 {
-    if (engine.ChangesAnything()) {
-        SYSTEMTIME started{};
-        ::GetLocalTime(&started);
-        if (!journal_.Begin(started, engine.JournalEntries(work))) {
-            console_.Error(L"Het journaal om de verwerking ongedaan te kunnen maken kan niet worden geschreven, "
-                           L"daarom is er niets gewijzigd: " +
-                journal_.FileName());
-            return SomeFailed;
-        }
+    if (!engine.BeginJournal(journal_, work)) {
+        console_.Error(L"Het journaal om de verwerking ongedaan te kunnen maken kan niet worden geschreven, "
+                       L"daarom is er niets gewijzigd: " +
+            journal_.FileName());
+        return SomeFailed;
     }
     if (!OpenLog(logFile)) {
         console_.Error(L"Fout bij het openen van " + logFile);
@@ -184,7 +174,7 @@ int CliRun::Change(
     std::wstring summary =
         std::to_wstring(changed) + L" van " + Objects(static_cast<std::int32_t>(work.size())) + L" gewijzigd";
     if (failures > 0) {
-        summary += L"; " + FailedText(failures);
+        summary += L"; " + RunEngine::FailuresText(failures);
     }
     console_.Out(summary);
     return allFound && failures == 0 && !journalFailed ? Done : SomeFailed;
@@ -203,8 +193,7 @@ int CliRun::Undo(const CommandLine::Request& request)
         console_.Error(L"Fout bij het openen van " + request.LogFile);
     }
     const std::int32_t failures = restore.PutBack(
-        *run, [] { return true; },
-        [this](const std::wstring& path) { Report(L"Fout bij het herstellen van " + path); });
+        *run, [] { return true; }, [this](const std::wstring& path) { Report(RunRestore::RestoreError + path); });
     if (logOpen_) {
         log_.Destroy();
     }

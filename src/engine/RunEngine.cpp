@@ -105,6 +105,16 @@ std::vector<RunJournal::Entry> RunEngine::JournalEntries(std::vector<WorkItem>& 
     return entries;
 }
 
+bool RunEngine::BeginJournal(RunJournal& journal, std::vector<WorkItem>& work) const
+{
+    if (!ChangesAnything()) {
+        return true;
+    }
+    SYSTEMTIME started{};
+    ::GetLocalTime(&started);
+    return journal.Begin(started, JournalEntries(work));
+}
+
 bool RunEngine::RecordDone(RunJournal& journal, std::int32_t index, const WorkItem& item) const
 {
     if (!item.Changed) {
@@ -266,4 +276,10 @@ std::wstring RunEngine::FailureText(const WorkItem& item)
         message += L", dat nu " + item.StrandedPath + L" heet";
     }
     return message;
+}
+
+std::wstring RunEngine::FailuresText(std::int32_t failures)
+{
+    return std::to_wstring(failures) +
+        (failures == 1 ? L" ontoegankelijk object gevonden" : L" ontoegankelijke objecten gevonden");
 }

@@ -73,6 +73,9 @@ public:
     // item keeps its stamp, so that a shift of its own times starts from
     // them even after a rename inside a folder has moved the folder's.
     [[nodiscard]] std::vector<RunJournal::Entry> JournalEntries(std::vector<WorkItem>& work) const;
+    // Starts the run's journal, started now; a run that can change nothing
+    // needs none. False when it cannot be written: the run must not begin.
+    [[nodiscard]] bool BeginJournal(RunJournal& journal, std::vector<WorkItem>& work) const;
     // Renames and/or re-dates the entry; false when any step it was asked
     // for failed. The date step is tried after a failed rename too.
     [[nodiscard]] bool Process(WorkItem& item) noexcept;
@@ -82,6 +85,8 @@ public:
     // Marks a changed entry done in the journal, with where it is now.
     [[nodiscard]] bool RecordDone(RunJournal& journal, std::int32_t index, const WorkItem& item) const;
     [[nodiscard]] static std::wstring FailureText(const WorkItem& item);
+    // The count of failed entries, as a run's summary tells it.
+    [[nodiscard]] static std::wstring FailuresText(std::int32_t failures);
 
 private:
     static void Fail(WorkItem& item, Failure reason) noexcept;

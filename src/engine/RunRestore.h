@@ -19,6 +19,8 @@
 // undo puts back the run before it.
 class RunRestore {
 public:
+    static constexpr const wchar_t* RestoreError = L"Fout bij het herstellen van ";
+
     // The run an undo would put back.
     struct Offer {
         std::wstring Journal;
